@@ -1,0 +1,386 @@
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+namespace platform {
+
+namespace {
+
+std::string errorDescription(int number) {
+  const std::string_view text = fileErrorText(number);
+  if (!text.empty()) return std::string(text);
+  return "File error " + std::to_string(number);
+}
+
+std::string parentOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// Raises the file error for an operating-system error number met on `path`;
+// a missing entry is told apart from a missing folder of the path.
+[[noreturn]] void fail(int osError, const std::string& path) {
+  const std::error_code ec(osError, std::generic_category());
+  const bool folderMissing = osError == ENOENT && !folderExists(parentOf(path));
+  throw FileError(fileErrorNumber(ec, folderMissing), path);
+}
+
+int openFile(const std::string& path, int flags) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+// Writes all of data; returns 0 or the error number.
+int writeAll(int fd, std::string_view data) {
+  const char* p = data.data();
+  std::size_t left = data.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+void writeWithFlags(const std::string& path, std::string_view data, int flags) {
+  const std::string p = nativePath(path);
+  const int fd = openFile(p, O_WRONLY | O_CREAT | flags);
+  if (fd < 0) fail(errno, p);
+  int e = writeAll(fd, data);
+  if (::close(fd) != 0 && e == 0) e = errno;
+  if (e != 0) fail(e, p);
+}
+
+DateTime localTime(std::int64_t seconds, std::int64_t nanoseconds) {
+  const std::time_t tt = static_cast<std::time_t>(seconds);
+  std::tm tm{};
+  DateTime t;
+  if (::localtime_r(&tt, &tm) == nullptr) return t;
+  t.year = tm.tm_year + 1900;
+  t.month = tm.tm_mon + 1;
+  t.day = tm.tm_mday;
+  t.hour = tm.tm_hour;
+  t.minute = tm.tm_min;
+  t.second = std::min(tm.tm_sec, 59);
+  t.millisecond = static_cast<int>(nanoseconds / 1'000'000);
+  return t;
+}
+
+// Fills size, times and kind of one folder entry; false when it has gone.
+bool describeEntry(int dirFd, const char* name, FolderEntry& e) {
+#ifdef STATX_BTIME
+  constexpr unsigned kMask = STATX_BASIC_STATS | STATX_BTIME;
+  struct statx sx {};
+  int r = ::statx(dirFd, name, AT_STATX_SYNC_AS_STAT, kMask, &sx);
+  // A dangling link still shows, with its own size and times.
+  if (r != 0 && errno == ENOENT)
+    r = ::statx(dirFd, name, AT_STATX_SYNC_AS_STAT | AT_SYMLINK_NOFOLLOW, kMask, &sx);
+  if (r == 0) {
+    e.size = sx.stx_size;
+    e.isFolder = S_ISDIR(sx.stx_mode);
+    e.modified = localTime(sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec);
+    // Where the file system keeps no birth time the change time stands in.
+    const auto& born = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime : sx.stx_ctime;
+    e.created = localTime(born.tv_sec, born.tv_nsec);
+    return true;
+  }
+  if (errno != ENOSYS) return false;
+#endif
+  struct stat st {};
+  if (::fstatat(dirFd, name, &st, 0) != 0 && ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    return false;
+  e.size = static_cast<std::uint64_t>(st.st_size);
+  e.isFolder = S_ISDIR(st.st_mode);
+  e.modified = localTime(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+  e.created = localTime(st.st_ctim.tv_sec, st.st_ctim.tv_nsec);
+  return true;
+}
+
+bool isDriveLetter(std::string_view s) {
+  return s.size() >= 2 && s[1] == ':' &&
+         ((s[0] >= 'A' && s[0] <= 'Z') || (s[0] >= 'a' && s[0] <= 'z'));
+}
+
+void slashes(std::string& s) { std::replace(s.begin(), s.end(), '\\', '/'); }
+
+}  // namespace
+
+std::string_view fileErrorText(int number) {
+  switch (number) {
+    case fileerr::BadFileNameOrNumber: return "Bad Filename or Number";
+    case fileerr::FileNotFound: return "File not Found";
+    case fileerr::BadFileMode: return "Bad File Mode";
+    case fileerr::FileAlreadyOpen: return "File already open";
+    case fileerr::DeviceIO: return "Device I/o problem";
+    case fileerr::FileAlreadyExists: return "File already exists";
+    case fileerr::BadRecordLength: return "Bad Record length";
+    case fileerr::DiskFull: return "Disk full";
+    case fileerr::InputPastEnd: return "Input past end of file";
+    case fileerr::BadRecordNumber: return "Bad Record Number";
+    case fileerr::BadFileName: return "Bad Filename";
+    case fileerr::TooManyFiles: return "To many files at the same time";
+    case fileerr::DeviceUnavailable: return "Device unavailable";
+    case fileerr::PermissionDenied: return "Permission denied";
+    case fileerr::DiskNotReady: return "Disk not ready";
+    case fileerr::DiskMediaError: return "Disk media error";
+    case fileerr::RenameAcrossDrives: return "Can't rename files across different drives";
+    case fileerr::PathFileAccess: return "Path/File access error";
+    case fileerr::PathNotFound: return "Path not found";
+    default: return {};
+  }
+}
+
+int fileErrorNumber(const std::error_code& ec, bool folderMissing) {
+  if (!ec) return 0;
+  if (ec.category() != std::generic_category() && ec.category() != std::system_category())
+    return fileerr::PathFileAccess;
+  switch (ec.value()) {
+    case ENOENT: return folderMissing ? fileerr::PathNotFound : fileerr::FileNotFound;
+    case ENOTDIR: return fileerr::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return fileerr::PermissionDenied;
+    case ENOSPC:
+    case EDQUOT: return fileerr::DiskFull;
+    case EISDIR: return fileerr::PathFileAccess;
+    case EMFILE:
+    case ENFILE: return fileerr::TooManyFiles;
+    case EIO: return fileerr::DeviceIO;
+    case ENXIO:
+    case ENODEV: return fileerr::DeviceUnavailable;
+    case ENAMETOOLONG:
+    case EINVAL: return fileerr::BadFileName;
+    case EEXIST: return fileerr::FileAlreadyExists;
+    case EXDEV: return fileerr::RenameAcrossDrives;
+    default: return fileerr::PathFileAccess;
+  }
+}
+
+FileError::FileError(int number, const std::string& path)
+    : RunError(number, errorDescription(number)), path_(path) {}
+
+void appendBytes(const std::string& path, std::string_view data) {
+  writeWithFlags(path, data, O_APPEND);
+}
+
+void writeBytes(const std::string& path, std::string_view data) {
+  writeWithFlags(path, data, O_TRUNC);
+}
+
+void writeBytesAtomic(const std::string& path, std::string_view data) {
+  std::string p = nativePath(path);
+  struct stat st {};
+  bool exists = ::stat(p.c_str(), &st) == 0;
+  if (exists) {
+    // Replace the file a link points to, not the link.
+    struct stat lst {};
+    if (::lstat(p.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+      std::error_code ec;
+      const auto target = std::filesystem::canonical(p, ec);
+      if (!ec) p = target.string();
+    }
+    if (S_ISDIR(st.st_mode)) fail(EISDIR, p);
+    // A file that exists and may not be written is never replaced behind the
+    // user's back.
+    if (::access(p.c_str(), W_OK) != 0) fail(errno, p);
+  }
+
+  const std::string tmp = p + ".tmp-" + std::to_string(::getpid());
+  const int fd = openFile(tmp, O_WRONLY | O_CREAT | O_TRUNC);
+  if (fd < 0) {
+    const int e = errno;
+    // A folder we may not create files in, holding a file we may write: write
+    // the file in place as a plain write would.
+    if (exists && (e == EACCES || e == EPERM)) {
+      writeBytes(p, data);
+      return;
+    }
+    fail(e, p);
+  }
+  if (exists) ::fchmod(fd, st.st_mode & 07777);
+  int e = writeAll(fd, data);
+  if (e == 0 && ::fsync(fd) != 0) e = errno;
+  if (::close(fd) != 0 && e == 0) e = errno;
+  if (e == 0 && ::rename(tmp.c_str(), p.c_str()) != 0) e = errno;
+  if (e != 0) {
+    ::unlink(tmp.c_str());
+    fail(e, p);
+  }
+  // Make the new name durable too; a failure here loses nothing written.
+  const int dirFd = openFile(parentOf(p), O_RDONLY | O_DIRECTORY);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+}
+
+std::string readBytes(const std::string& path) {
+  const std::string p = nativePath(path);
+  const int fd = openFile(p, O_RDONLY);
+  if (fd < 0) fail(errno, p);
+  std::string out;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && st.st_size > 0) out.reserve(static_cast<std::size_t>(st.st_size));
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int e = errno;
+      ::close(fd);
+      fail(e, p);
+    }
+    if (n == 0) break;
+    out.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return out;
+}
+
+void removeFile(const std::string& path) {
+  const std::string p = nativePath(path);
+  if (::unlink(p.c_str()) != 0) fail(errno, p);
+}
+
+void createFolder(const std::string& path) {
+  const std::string p = nativePath(path);
+  std::error_code ec;
+  std::filesystem::create_directories(p, ec);
+  if (ec) throw FileError(fileErrorNumber(ec, ec.value() == ENOENT), p);
+}
+
+bool fileExists(const std::string& path) {
+  const std::string p = nativePath(path);
+  struct stat st {};
+  return !p.empty() && ::stat(p.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool folderExists(const std::string& path) {
+  const std::string p = nativePath(path);
+  struct stat st {};
+  return !p.empty() && ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::vector<FolderEntry> listFolder(const std::string& path) {
+  const std::string p = nativePath(path);
+  DIR* dir = ::opendir(p.empty() ? "." : p.c_str());
+  if (dir == nullptr) {
+    const int e = errno;
+    // The listed folder itself is the missing part of the path.
+    throw FileError(fileErrorNumber(std::error_code(e, std::generic_category()), e == ENOENT), p);
+  }
+  const std::string prefix = p.empty() ? std::string() : (p.back() == '/' ? p : p + "/");
+  std::vector<FolderEntry> entries;
+  for (;;) {
+    errno = 0;
+    const dirent* d = ::readdir(dir);
+    if (d == nullptr) {
+      if (errno != 0) {
+        const int e = errno;
+        ::closedir(dir);
+        fail(e, p);
+      }
+      break;
+    }
+    const std::string_view name = d->d_name;
+    if (name == "." || name == "..") continue;
+    FolderEntry entry;
+    entry.name = std::string(name);
+    entry.path = prefix + entry.name;
+    if (describeEntry(::dirfd(dir), d->d_name, entry)) entries.push_back(std::move(entry));
+  }
+  ::closedir(dir);
+  std::sort(entries.begin(), entries.end(),
+            [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+  return entries;
+}
+
+std::string nativePath(std::string_view settingPath) {
+  if (isDriveLetter(settingPath)) {
+    std::string rest(settingPath.substr(2));
+    slashes(rest);
+    std::string home = homeFolder();
+    if (rest.empty() || rest == "/") return home;
+    if (rest.front() != '/') rest.insert(rest.begin(), '/');
+    while (!home.empty() && home.back() == '/') home.pop_back();
+    return home + rest;
+  }
+  std::string p(settingPath);
+  slashes(p);
+  return p;
+}
+
+std::string joinPath(std::string_view folder, std::string_view fileName) {
+  std::string f = nativePath(folder);
+  std::string name(fileName);
+  slashes(name);
+  if (f.empty()) return name;
+  const std::size_t first = name.find_first_not_of('/');
+  name.erase(0, first == std::string::npos ? name.size() : first);
+  if (f.back() != '/') f.push_back('/');
+  return f + name;
+}
+
+PathParts splitPath(std::string_view path) {
+  PathParts parts;
+  if (isDriveLetter(path)) parts.drive = std::string(path.substr(0, 2));
+  const std::size_t sep = path.find_last_of("/\\");
+  if (sep == std::string_view::npos) {
+    parts.name = std::string(path.substr(parts.drive.size()));
+  } else {
+    parts.folder = std::string(path.substr(0, sep));
+    // The root keeps its separator: "/x" lies in "/", "C:\x" in "C:\".
+    if (parts.folder.size() == parts.drive.size()) parts.folder = std::string(path.substr(0, sep + 1));
+    parts.name = std::string(path.substr(sep + 1));
+  }
+  const std::size_t dot = parts.name.rfind('.');
+  if (dot == std::string::npos) {
+    parts.baseName = parts.name;
+  } else {
+    parts.baseName = parts.name.substr(0, dot);
+    parts.extension = parts.name.substr(dot + 1);
+  }
+  return parts;
+}
+
+std::string programFolder() {
+  if (const char* dir = std::getenv("TALBREN_PROGRAM_DIR"); dir != nullptr && *dir != '\0')
+    return dir;
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) return exe.parent_path().string();
+  const auto cwd = std::filesystem::current_path(ec);
+  return ec ? std::string(".") : cwd.string();
+}
+
+std::string homeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  passwd pw{};
+  passwd* result = nullptr;
+  char buf[4096];
+  if (::getpwuid_r(::getuid(), &pw, buf, sizeof buf, &result) == 0 && result != nullptr &&
+      result->pw_dir != nullptr && *result->pw_dir != '\0')
+    return result->pw_dir;
+  return "/";
+}
+
+}  // namespace platform

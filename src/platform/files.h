@@ -1,0 +1,106 @@
+#pragma once
+// Files and folders as the subsystems use them: byte I/O, listings, deletion,
+// folder creation, the path rule for settings, and the one mapping from
+// operating-system errors to the program's error numbers and texts.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "platform/datetime.h"
+#include "platform/vb.h"
+
+namespace platform {
+
+// File error numbers of the run-time.
+namespace fileerr {
+inline constexpr int BadFileNameOrNumber = 52;
+inline constexpr int FileNotFound = 53;
+inline constexpr int BadFileMode = 54;
+inline constexpr int FileAlreadyOpen = 55;
+inline constexpr int DeviceIO = 57;
+inline constexpr int FileAlreadyExists = 58;
+inline constexpr int BadRecordLength = 59;
+inline constexpr int DiskFull = 61;
+inline constexpr int InputPastEnd = 62;
+inline constexpr int BadRecordNumber = 63;
+inline constexpr int BadFileName = 64;
+inline constexpr int TooManyFiles = 67;
+inline constexpr int DeviceUnavailable = 68;
+inline constexpr int PermissionDenied = 70;
+inline constexpr int DiskNotReady = 71;
+inline constexpr int DiskMediaError = 72;
+inline constexpr int RenameAcrossDrives = 74;
+inline constexpr int PathFileAccess = 75;
+inline constexpr int PathNotFound = 76;
+}  // namespace fileerr
+
+// The shared table of file-error texts: 52 "Bad Filename or Number" ... 76 "Path
+// not found"; empty for a number outside the table. Each operation adds its
+// own line breaks and headings around it.
+std::string_view fileErrorText(int number);
+
+// Maps an operating-system error to a file error number (ENOENT on the file 53,
+// on a folder of the path 76, EACCES/EPERM/EROFS 70, ENOSPC 61, EISDIR 75, ...).
+int fileErrorNumber(const std::error_code& ec, bool folderMissing = false);
+
+class FileError : public RunError {
+ public:
+  FileError(int number, const std::string& path);
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// All of these throw FileError.
+void appendBytes(const std::string& path, std::string_view data);
+void writeBytes(const std::string& path, std::string_view data);
+// Writes a temporary file in the same folder, then renames it over the target,
+// so a crash never leaves a truncated file.
+void writeBytesAtomic(const std::string& path, std::string_view data);
+std::string readBytes(const std::string& path);
+void removeFile(const std::string& path);
+// Creates the folder and any missing parents; an existing folder is fine.
+void createFolder(const std::string& path);
+
+bool fileExists(const std::string& path);
+bool folderExists(const std::string& path);
+
+struct FolderEntry {
+  std::string name;  // file name without folder
+  std::string path;  // full native path
+  std::uint64_t size = 0;
+  DateTime created;  // local time (the change time where no birth time is kept)
+  DateTime modified;
+  bool isFolder = false;
+};
+// Entries of a folder, sorted by name; throws FileError when it cannot be read.
+std::vector<FolderEntry> listFolder(const std::string& path);
+
+// The path rule of settings: a Windows-style path keeps working. "C:\" (any
+// drive letter) maps to the user's home folder and backslashes are
+// separators; a POSIX path is used as it is. "C:\RAZERI VAREROZE" becomes
+// "<home>/RAZERI VAREROZE".
+std::string nativePath(std::string_view settingPath);
+// Joins a folder (a setting, mapped by nativePath) and a file name with one
+// separator.
+std::string joinPath(std::string_view folder, std::string_view fileName);
+
+struct PathParts {
+  std::string drive;      // "C:" style prefix, usually empty here
+  std::string folder;     // parent folder
+  std::string name;       // file name with extension
+  std::string baseName;   // file name without extension
+  std::string extension;  // without the point, as written
+};
+PathParts splitPath(std::string_view path);
+
+// The program folder: TALBREN_PROGRAM_DIR when set, else the executable's folder.
+std::string programFolder();
+// The user's home folder (HOME), used for drive-letter paths.
+std::string homeFolder();
+
+}  // namespace platform

@@ -1,0 +1,86 @@
+#pragma once
+// The number and text rules every subsystem uses: reading numbers from text,
+// storing into 16- and 32-bit integers, display patterns and number text.
+// Nobody else calls strtod, stoi or printf for these.
+
+#include <concepts>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace platform {
+
+// Leading decimal number of a text: blanks (spaces and tabs) ignored anywhere
+// before and inside it, optional sign, digits, at most one decimal point, no
+// exponent; text that does not begin with a number reads 0.
+// "29.X2" reads 29, "." reads 0, " 1 2.5" reads 12.5, "-.5" reads -0.5.
+double readNumber(std::string_view text);
+// True when the whole text, blanks around it aside, is one decimal number of
+// that form (optional sign, digits, at most one decimal point, at least one
+// digit). A field formatted "as text" stays unchanged when this is false.
+bool isNumberText(std::string_view text);
+
+// Hexadecimal digits 0-9, A-F (a-f too) from the start of the text; reading
+// stops at the first other character. Returns the unsigned value of the digits
+// read (at most 16 digits count) and, through digits, how many were read.
+std::uint64_t readHex(std::string_view text, int* digits = nullptr);
+
+// Storing into a 16-bit integer: round half to even; a value outside
+// -32768..32767 (or not a number) throws RunError 6 "Overflow".
+// 2.5 gives 2, 3.5 gives 4, 40000 fails.
+std::int16_t toInt16(double v);
+// The same for 32-bit integers.
+std::int32_t toInt32(double v);
+// Round half to even to a whole number in double, no range check.
+double roundHalfEven(double v);
+
+// Formats a number by a display pattern of "0" (digit always shown), "#" (digit
+// shown when significant), "," (thousands separator), "." (decimal point) and
+// literal characters (such as ":"). The value is rounded half away from zero at
+// the pattern's last place on its decimal value (7 significant digits for a
+// single-precision value, 15 for a double); "-0" never appears.
+// formatNumber(12345.6, "##,##0") is "12,346"; formatNumber(4807.038, "00:00.0000")
+// is "48:07.0380".
+std::string formatNumber(double v, std::string_view pattern);
+std::string formatNumber(float v, std::string_view pattern);
+// A text is read as a number first (readNumber), then formatted.
+std::string formatNumber(std::string_view text, std::string_view pattern);
+// Whole numbers (16-bit values, counts, 64-bit sizes) are formatted as doubles;
+// without this a 16-bit argument would match the double and single forms alike.
+template <std::integral T>
+std::string formatNumber(T v, std::string_view pattern) {
+  return formatNumber(static_cast<double>(v), pattern);
+}
+
+// Number text, as many decimals as the value needs: at most 7 significant
+// digits for a single-precision value and 15 for a double, trailing zeros
+// dropped, "0.5" with its leading zero, "-" for negatives, no leading blank,
+// "." as decimal separator; exponent form ("1E+16", "1.5E-07") where the
+// digits do not fit: from 1E+15 up for a double (1E+07 for a single) and
+// below 0.0001 in magnitude (0.0001 stays, 0.00001 is "1E-05").
+std::string numberText(double v);
+std::string numberText(float v);
+std::string numberText(std::int64_t v);
+inline std::string numberText(int v) { return numberText(static_cast<std::int64_t>(v)); }
+inline std::string numberText(std::int16_t v) { return numberText(static_cast<std::int64_t>(v)); }
+std::string numberText(std::uint64_t v);
+// Every other whole-number type, by its signedness.
+template <std::integral T>
+std::string numberText(T v) {
+  if constexpr (std::is_signed_v<T>)
+    return numberText(static_cast<std::int64_t>(v));
+  else
+    return numberText(static_cast<std::uint64_t>(v));
+}
+
+// Texts of one-byte characters.
+std::string leftText(std::string_view s, std::int64_t n);
+std::string rightText(std::string_view s, std::int64_t n);
+// Characters from 1-based position start, n of them (n < 0: to the end); a
+// start beyond the end gives "". A start below 1 throws RunError 5.
+std::string midText(std::string_view s, std::int64_t start, std::int64_t n = -1);
+std::string trimText(std::string_view s);
+std::string upperText(std::string_view s);
+
+}  // namespace platform

@@ -1,0 +1,134 @@
+#include "platform/serial.h"
+
+#include "platform/controls.h"
+
+namespace platform {
+
+// ---- SerialChunker
+
+void SerialChunker::setDelimiter(std::string_view delimiter) {
+  delimiter_.assign(delimiter);
+  // Bytes already buffered are searched again for the new delimiter.
+  scan_ = 0;
+}
+
+void SerialChunker::clear() {
+  buffer_.clear();
+  start_ = 0;
+  scan_ = 0;
+}
+
+void SerialChunker::compact() {
+  if (start_ == 0) return;
+  buffer_.erase(0, start_);
+  start_ = 0;
+}
+
+void SerialChunker::append(std::string_view bytes) {
+  buffer_.append(bytes);
+  std::size_t pending = buffer_.size() - start_;
+  if (pending > kMaxBuffer) {
+    // Keep only the newest bytes while no delimiter arrives; whatever held no
+    // delimiter before stays without one after the cut.
+    std::size_t drop = pending - kMaxBuffer;
+    start_ += drop;
+    scan_ = scan_ > drop ? scan_ - drop : 0;
+  }
+  if (start_ > kMaxBuffer) compact();
+}
+
+bool SerialChunker::next(std::string& chunk) {
+  if (delimiter_.empty()) return false;
+  std::size_t from = start_ + scan_;
+  // A delimiter may straddle the part already scanned.
+  std::size_t back = delimiter_.size() - 1;
+  from = from > start_ + back ? from - back : start_;
+  std::size_t pos = buffer_.find(delimiter_, from);
+  if (pos == std::string::npos) {
+    scan_ = buffer_.size() - start_;
+    return false;
+  }
+  std::size_t end = pos + delimiter_.size();
+  chunk.assign(buffer_, start_, end - start_);
+  start_ = end;
+  scan_ = 0;
+  if (start_ == buffer_.size()) clear();
+  return true;
+}
+
+// ---- SerialLink
+
+SerialLink::SerialLink() = default;
+SerialLink::~SerialLink() = default;
+
+void SerialLink::setPortOpen(bool open) {
+  settingWritten("PortOpen");
+  if (open == isOpen()) return;
+  if (open) {
+    chunker_.clear();
+    openPort();
+  } else {
+    closePort();
+    chunker_.clear();
+  }
+}
+
+void SerialLink::setBaudRate(std::int32_t v) {
+  settingWritten("BaudRate");
+  baudRate_ = v;
+}
+void SerialLink::setPortNumber(double v) {
+  settingWritten("PortNumber");
+  portNumber_ = v;
+}
+void SerialLink::setParity(int v) {
+  settingWritten("Parity");
+  parity_ = v;
+}
+void SerialLink::setStopBits(int v) {
+  settingWritten("StopBits");
+  stopBits_ = v;
+}
+void SerialLink::setDataBits(int v) {
+  settingWritten("DataBits");
+  dataBits_ = v;
+}
+void SerialLink::setFlowControl(int v) {
+  settingWritten("FlowControl");
+  flowControl_ = v;
+}
+void SerialLink::setReadDelimiter(std::string_view bytes) {
+  settingWritten("ReadDelimiter");
+  chunker_.setDelimiter(bytes);
+}
+void SerialLink::setBooleanOptionA(bool v) {
+  settingWritten("BooleanOptionA");
+  optionA_ = v;
+}
+void SerialLink::setBooleanOptionB(bool v) {
+  settingWritten("BooleanOptionB");
+  optionB_ = v;
+}
+void SerialLink::setIntegerOption(std::int16_t v) {
+  settingWritten("IntegerOption");
+  integerOption_ = v;
+}
+
+std::vector<std::uint8_t> SerialLink::GetBytes(std::string_view data) {
+  return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+void SerialLink::deliver(std::string_view bytes) {
+  chunker_.append(bytes);
+  // A delivery that arrives while a chunk is being handled (inside a yield)
+  // only queues its bytes; the outer loop hands them on in order.
+  if (delivering_) return;
+  delivering_ = true;
+  std::string chunk;
+  while (isOpen() && chunker_.next(chunk)) {
+    if (OnRead) runEvent([&] { OnRead(chunk); }, "serial data");
+  }
+  delivering_ = false;
+}
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/serial.h"
+
+namespace {
+
+using platform::SerialChunker;
+
+std::vector<std::string> feed(SerialChunker& c, const std::vector<std::string>& pieces) {
+  std::vector<std::string> out;
+  std::string chunk;
+  for (const auto& p : pieces) {
+    c.append(p);
+    while (c.next(chunk)) out.push_back(chunk);
+  }
+  return out;
+}
+
+const std::string FEFEFE = "\xFE\xFE\xFE";
+const std::string FEFFFE = "\xFE\xFF\xFE";
+
+TEST(SerialChunker, CutsAfterEachDelimiterWhereverTheBytesAreSplit) {
+  struct Case {
+    std::string delimiter;
+    std::vector<std::string> pieces;
+    std::vector<std::string> chunks;
+  };
+  std::vector<Case> cases = {
+      {"\r", {"ab\rcd", "\r"}, {"ab\r", "cd\r"}},
+      {"\r", {"a\rb\rc\r"}, {"a\r", "b\r", "c\r"}},
+      {"\r", {"a", "b", "\r", "\r"}, {"ab\r", "\r"}},
+      {FEFEFE, {"\x01\x02\xFE", "\xFE", "\xFE\x03"}, {"\x01\x02" + FEFEFE}},
+      {FEFFFE, {"\xFE\xFE\xFF\xFE\x10\xFE\xFF", "\xFE"}, {"\xFE" + FEFFFE, "\x10" + FEFFFE}},
+      {FEFEFE, {"\xFE\xFE\xFE\xFE"}, {FEFEFE}},
+  };
+  for (const auto& c : cases) {
+    SerialChunker ch;
+    ch.setDelimiter(c.delimiter);
+    EXPECT_EQ(feed(ch, c.pieces), c.chunks);
+  }
+}
+
+TEST(SerialChunker, OneByteAtATimeGivesTheSameChunks) {
+  std::string stream;
+  for (int i = 0; i < 50; ++i) stream += "$GPGGA,1," + std::to_string(i) + "\r\n";
+  std::vector<std::string> bytes;
+  for (char b : stream) bytes.emplace_back(1, b);
+  SerialChunker a, b;
+  EXPECT_EQ(feed(a, bytes), feed(b, {stream}));
+  EXPECT_EQ(feed(b, {}).size(), 0u);
+}
+
+TEST(SerialChunker, KeepsOnlyTheNewest64KiBWhileNoDelimiterArrives) {
+  SerialChunker c;
+  std::string run(70 * 1024, 'x');
+  run[0] = 'a';
+  EXPECT_TRUE(feed(c, {run}).empty());
+  EXPECT_EQ(c.buffered(), SerialChunker::kMaxBuffer);
+  auto out = feed(c, {"\r"});
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_EQ(out[0].size(), SerialChunker::kMaxBuffer);
+  EXPECT_EQ(out[0].back(), '\r');
+  EXPECT_EQ(out[0].find('a'), std::string::npos);
+}
+
+TEST(SerialChunker, ANewDelimiterAppliesToBytesAlreadyBuffered) {
+  SerialChunker c;
+  EXPECT_TRUE(feed(c, {"\x01\xFE\xFF\xFE\x02"}).empty());
+  c.setDelimiter(FEFFFE);
+  auto out = feed(c, {""});
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_EQ(out[0], "\x01" + FEFFFE);
+}
+
+}  // namespace
