@@ -1,0 +1,78 @@
+#include "platform/qt/termination.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSocketNotifier>
+
+#include "platform/controls.h"
+
+namespace platform::qt {
+
+namespace {
+
+int pipeFds[2] = {-1, -1};
+
+std::function<void()>& handler() {
+  static std::function<void()> h;
+  return h;
+}
+
+QPointer<QSocketNotifier>& notifier() {
+  static QPointer<QSocketNotifier> n;
+  return n;
+}
+
+extern "C" void onSignal(int sig) {
+  const int saved = errno;
+  const char byte = static_cast<char>(sig);
+  const ssize_t written = write(pipeFds[1], &byte, 1);
+  (void)written;
+  errno = saved;
+}
+
+void setAction(void (*fn)(int)) {
+  struct sigaction sa {};
+  sa.sa_handler = fn;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &sa, nullptr);
+  sigaction(SIGINT, &sa, nullptr);
+}
+
+}  // namespace
+
+void installTerminationHandler(std::function<void()> onTerminate) {
+  handler() = std::move(onTerminate);
+  if (pipeFds[0] < 0) {
+    if (pipe(pipeFds) != 0) return;
+    for (int fd : pipeFds) {
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+      fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+  }
+  if (!notifier()) {
+    auto* n = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(n, &QSocketNotifier::activated, n, [] {
+      char buffer[64];
+      while (read(pipeFds[0], buffer, sizeof buffer) > 0) {
+      }
+      runEvent(handler(), "termination signal");
+    });
+    notifier() = n;
+  }
+  setAction(onSignal);
+}
+
+void removeTerminationHandler() {
+  setAction(SIG_DFL);
+  delete notifier().data();
+  handler() = nullptr;
+}
+
+}  // namespace platform::qt

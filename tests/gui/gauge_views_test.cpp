@@ -1,0 +1,289 @@
+// Gauge views painted offscreen: every kind draws an instrument, the cached
+// scale is repainted only when a setting of it changes, bands stay at their
+// values on a moving tape, and a stale colour shows on the next refresh.
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include "gui_support.h"
+#include "platform/gauges.h"
+#include "platform/qt/gauge_views.h"
+#include "platform/qt/qt_text.h"
+#include "platform/screen.h"
+
+namespace {
+
+using namespace platform;
+using platform::qt::ControlView;
+using platform::qt::GaugeWidget;
+
+// One of each gauge kind and dial mode, laid out as a screen would hold them.
+class GaugeScreen : public Screen {
+ public:
+  GaugeScreen() : Screen("GaugeScreen", "Gauges") {
+    tape.setGeometry(0, 0, 900, 3000);
+    tape.setSectionCount(3);
+    tape.setSectionColor(1, color::White);
+    tape.setSectionColor(2, color::BrightGreen);
+    tape.setSectionColor(3, color::Yellow);
+    tape.setSectionEnd(1, 60);
+    tape.setSectionEnd(2, 120);
+    tape.setPointerColor(0xFF00FF);
+
+    cht.setGeometry(0, 0, 450, 2400);
+    cht.setPointerStyle(PointerStyle::ColorBar);
+    cht.setPositionMax(500);
+    cht.setPointerColor(color::BrightGreen);
+
+    fuel.setGeometry(0, 0, 2400, 750);
+    fuel.setOrientation(Orientation::Horizontal);
+    fuel.setSectionCount(3);
+    fuel.setSectionColor(1, color::Red);
+    fuel.setSectionColor(2, color::Yellow);
+    fuel.setSectionColor(3, color::BrightGreen);
+    fuel.setSectionEnd(1, 10);
+    fuel.setSectionEnd(2, 25);
+    fuel.setPositionMax(60);
+    fuel.setPointerColor(0xFF00FF);
+
+    tach.setGeometry(0, 0, 2400, 2400);
+    tach.setPositionMax(3000);
+    tach.setSectionCount(5);
+    tach.setSectionColor(1, 0x408000);
+    tach.setSectionColor(2, color::Yellow);
+    tach.setSectionColor(3, color::BrightGreen);
+    tach.setSectionColor(4, color::Yellow);
+    tach.setSectionColor(5, color::Red);
+    tach.setSectionEnd(1, 800);
+    tach.setSectionEnd(2, 1200);
+    tach.setSectionEnd(3, 2500);
+    tach.setSectionEnd(4, 2700);
+    tach.setPointerColor(color::White);
+
+    oilTemp.setGeometry(0, 0, 1800, 1800);
+    oilTemp.setReverseScale(true);
+    oilTemp.setPositionMax(250);
+    oilTemp.setSectionCount(3);
+    oilTemp.setSectionEnd(1, 100);
+    oilTemp.setSectionEnd(2, 220);
+
+    readout.setGeometry(0, 0, 1500, 450);
+    readout.setFont({"MS Sans Serif", 14, true});
+    label.setGeometry(0, 0, 1500, 375);
+    label.setFont({"MS Sans Serif", 12, true});
+    compass.setGeometry(0, 0, 4500, 600);
+    for (AviationDial* d : {&attitude, &airspeed, &altimeter, &heading, &climb})
+      d->setGeometry(0, 0, 3000, 3000);
+  }
+
+  LinearGauge tape{this, "AirspeedGuage"};
+  LinearGauge cht{this, "CHTGuage", 0};
+  LinearGauge fuel{this, "FuelQtyGuage"};
+  AngularGauge tach{this, "TachGuage"};
+  AngularGauge oilTemp{this, "OilTempGuage"};
+  AnalogDisplay readout{this, "TachLabel"};
+  GaugeLabel label{this, "AltitudeLabel"};
+  SlidingCompass compass{this, "iSlidingCompassX1"};
+  AviationDial attitude{this, "Air1", DialMode::Attitude};
+  AviationDial airspeed{this, "AirspeedGuage_Dial", DialMode::Airspeed};
+  AviationDial altimeter{this, "AltitudeGuage", DialMode::Altimeter};
+  AviationDial heading{this, "HeadingGuage", DialMode::Heading};
+  AviationDial climb{this, "Air2", DialMode::Climb};
+};
+
+class GaugeViewsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (Control* c : screen.controls()) {
+      auto view = platform::qt::createGaugeView(*c, &host);
+      ASSERT_NE(view, nullptr) << c->objectName();
+      // What the window applies to every view.
+      view->widget()->setGeometry(0, 0, platform::qt::px(c->width()), platform::qt::px(c->height()));
+      view->widget()->setFont(platform::qt::toQFont(c->font()));
+      views.push_back(std::move(view));
+    }
+  }
+
+  ControlView& view(const Control& c) {
+    for (auto& v : views)
+      if (v->widget()->objectName() == QString::fromStdString(c.objectName())) return *v;
+    throw std::runtime_error("no view for " + c.objectName());
+  }
+
+  // Refreshes the view and paints it as the screen would.
+  QImage paint(const Control& c) {
+    ControlView& v = view(c);
+    v.refresh();
+    return v.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  int rebuilds(const Control& c) { return dynamic_cast<GaugeWidget&>(*view(c).widget()).staticRebuilds(); }
+
+  QWidget host;
+  GaugeScreen screen;
+  std::vector<std::unique_ptr<ControlView>> views;
+};
+
+std::size_t distinctColours(const QImage& img) {
+  std::set<QRgb> seen;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) seen.insert(img.pixel(x, y));
+  return seen.size();
+}
+
+bool rowHas(const QImage& img, int y, QRgb colour) {
+  for (int x = 0; x < img.width(); ++x)
+    if (img.pixel(x, y) == colour) return true;
+  return false;
+}
+
+bool imageHas(const QImage& img, QRgb colour) {
+  for (int y = 0; y < img.height(); ++y)
+    if (rowHas(img, y, colour)) return true;
+  return false;
+}
+
+TEST_F(GaugeViewsTest, EveryKindAndDialModePaintsAnInstrument) {
+  screen.tape.setPositionMax(70);  // a moving tape sets its maximum first
+  screen.tape.setPositionMin(100);
+  screen.tape.setPosition(85);
+  screen.cht.setPosition(380);
+  screen.cht.setAdditionalPointerPosition(1, 420);
+  screen.cht.setAdditionalPointerColor(1, color::Red);
+  screen.fuel.setPosition(-5);  // below the scale: the marker sits at its start
+  screen.tach.setPosition(2350);
+  screen.oilTemp.setPosition(180);
+  screen.readout.setValue(2345.67);
+  screen.readout.setPrecision(0);
+  screen.readout.setUnitsText(" RPM");
+  screen.readout.setDisplayColor(color::Red);
+  screen.label.setCaption(" 4500 Ft");
+  screen.compass.setHeading(-47.5);
+  screen.attitude.setPitch(8);
+  screen.attitude.setRoll(20);
+  screen.attitude.setDisplayColor(color::LightAqua);
+  screen.airspeed.setIndicatorMax(200);
+  screen.airspeed.setVs1(50);
+  screen.airspeed.setVfe(85);
+  screen.airspeed.setVno(130);
+  screen.airspeed.setVne(160);
+  screen.airspeed.setValue(112);
+  screen.altimeter.setAltitude(4520);
+  screen.altimeter.setBaroSetting(30);
+  screen.heading.setValue(225);
+  screen.climb.setTitle("CLIMB");
+  screen.climb.setSubtitle("100 ft/min");
+  screen.climb.setValue(700);
+
+  for (Control* c : screen.controls()) {
+    const QImage img = paint(*c);
+    guitest::saveShot(img, QString::fromStdString("gauge_" + c->objectName()));
+    EXPECT_GE(distinctColours(img), 3u) << c->objectName() << " looks blank";
+  }
+  // The pointer below the fuel scale is still drawn (clamped to the start).
+  EXPECT_TRUE(imageHas(paint(screen.fuel), qRgb(255, 0, 255)));
+}
+
+// Each case changes one property; only settings of the static part repaint
+// the cached layer.
+TEST_F(GaugeViewsTest, StaticLayerRepaintsOnlyWhenASettingOfItChanges) {
+  struct Case {
+    const char* what;
+    Control* gauge;
+    std::function<void()> change;
+    bool repaintsScale;
+  };
+  auto& s = screen;
+  const std::vector<Case> cases = {
+      {"bar position", &s.tape, [&] { s.tape.setPosition(77); }, false},
+      {"bar extra pointer", &s.cht, [&] { s.cht.setAdditionalPointerPosition(2, 300); }, false},
+      {"bar pointer colour", &s.cht, [&] { s.cht.setPointerColor(color::Red); }, false},
+      {"bar band end", &s.tape, [&] { s.tape.setSectionEnd(2, 110); }, true},
+      {"bar band colour", &s.tape, [&] { s.tape.setSectionColor(3, color::Red); }, true},
+      {"tape moves", &s.tape, [&] { s.tape.setPositionMin(30); }, true},
+      {"dial position", &s.tach, [&] { s.tach.setPosition(1900); }, false},
+      {"dial maximum", &s.tach, [&] { s.tach.setPositionMax(3500); }, true},
+      {"compass heading", &s.compass, [&] { s.compass.setHeading(123.4); }, false},
+      {"attitude", &s.attitude, [&] { s.attitude.setRoll(-15); }, false},
+      {"stale attitude", &s.attitude, [&] { s.attitude.setDisplayColor(color::Red); }, true},
+      {"airspeed needle", &s.airspeed, [&] { s.airspeed.setAirspeed(95); }, false},
+      {"airspeed vne", &s.airspeed, [&] { s.airspeed.setVne(150); }, true},
+      {"altimeter hands", &s.altimeter, [&] { s.altimeter.setAltitude(9870); }, false},
+      {"baro setting", &s.altimeter, [&] { s.altimeter.setBaroSetting(30.12); }, true},
+      {"heading card", &s.heading, [&] { s.heading.setValue(10); }, false},
+  };
+  for (const auto& c : cases) {
+    paint(*c.gauge);
+    const int before = rebuilds(*c.gauge);
+    c.change();
+    paint(*c.gauge);
+    EXPECT_EQ(rebuilds(*c.gauge) - before, c.repaintsScale ? 1 : 0) << c.what;
+  }
+}
+
+// Bands on a tape stay at their values: a tape from 40 to 70 with a band
+// change at 60 is white below and green above, whichever order the limits
+// come in; moved on to 80..110 it is all green.
+TEST_F(GaugeViewsTest, BandsScrollWithAMovingTape) {
+  const QRgb white = qRgb(255, 255, 255), green = qRgb(0, 255, 0);
+  auto& tape = screen.tape;
+  tape.setShowTickLabels(false);
+  tape.setTickMajorCount(0);
+  tape.setPosition(-100);  // keep the marker out of the sampled rows
+  const int h = platform::qt::px(tape.height());
+  const int low = h * 4 / 5, high = h / 5;
+  for (auto [min, max] : {std::pair{40.0, 70.0}, std::pair{70.0, 40.0}}) {
+    tape.setPositionMin(min);
+    tape.setPositionMax(max);
+    const QImage img = paint(tape);
+    EXPECT_TRUE(rowHas(img, low, white)) << min << ".." << max;
+    EXPECT_FALSE(rowHas(img, low, green)) << min << ".." << max;
+    EXPECT_TRUE(rowHas(img, high, green)) << min << ".." << max;
+  }
+  tape.setPositionMax(110);
+  tape.setPositionMin(80);
+  const QImage moved = paint(tape);
+  EXPECT_TRUE(rowHas(moved, low, green));
+  EXPECT_FALSE(rowHas(moved, low, white));
+}
+
+// The supervisor marks stale data with display colour 255: pure red (not blue)
+// on the very next refresh, and back to normal the same way.
+TEST_F(GaugeViewsTest, StaleDisplayColourShowsOnTheNextRefresh) {
+  const QRgb red = qRgb(255, 0, 0);
+  screen.readout.setValue(12.5);
+  screen.readout.setPrecision(1);
+  screen.label.setCaption("120 Kts");
+  std::vector<std::pair<Control*, std::function<void(OleColor)>>> displays = {
+      {&screen.readout, [&](OleColor c) { screen.readout.setDisplayColor(c); }},
+      {&screen.label, [&](OleColor c) { screen.label.setDisplayColor(c); }},
+      {&screen.attitude, [&](OleColor c) { screen.attitude.setDisplayColor(c); }},
+      {&screen.altimeter, [&](OleColor c) { screen.altimeter.setDisplayColor(c); }},
+  };
+  for (auto& [gauge, setColour] : displays) {
+    setColour(color::Aqua);
+    EXPECT_FALSE(imageHas(paint(*gauge), red)) << gauge->objectName();
+    setColour(color::Red);
+    const QImage stale = paint(*gauge);
+    EXPECT_TRUE(imageHas(stale, red)) << gauge->objectName();
+    guitest::saveShot(stale, QString::fromStdString("gauge_" + gauge->objectName() + "_stale"));
+    setColour(color::Aqua);
+    EXPECT_FALSE(imageHas(paint(*gauge), red)) << gauge->objectName();
+  }
+}
+
+TEST_F(GaugeViewsTest, OtherKindsGetNoGaugeView) {
+  Label plain(&screen, "Label1");
+  EXPECT_EQ(platform::qt::createGaugeView(plain, &host), nullptr);
+}
+
+}  // namespace

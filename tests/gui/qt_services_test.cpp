@@ -1,0 +1,236 @@
+// The Qt platform services: colours, the scheduler, message boxes, file
+// dialogs, the tray, ending the program and the termination signals.
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPalette>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "gui_support.h"
+#include "platform/qt/control_view.h"
+#include "platform/qt/file_dialogs.h"
+#include "platform/qt/message_boxes.h"
+#include "platform/qt/qt_scheduler.h"
+#include "platform/qt/termination.h"
+#include "platform/qt/tray.h"
+#include "platform/qt/ui_host.h"
+#include "platform/timer.h"
+
+using namespace platform;
+using namespace platform::qt;
+
+namespace {
+
+std::string readFile(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(QtColors, OleColoursAndSystemColours) {
+  const QPalette pal = QGuiApplication::palette();
+  struct Case {
+    OleColor ole;
+    QColor expected;
+  };
+  const Case cases[] = {
+      {0x0000FF, QColor(255, 0, 0)},  // red is the low byte
+      {0xFF0000, QColor(0, 0, 255)},
+      {0x123456, QColor(0x56, 0x34, 0x12)},
+      {color::Orange, QColor(255, 128, 0)},
+      {0x8000000F, pal.color(QPalette::Button)},
+      {0x80000005, pal.color(QPalette::Base)},
+      {0x80000008, pal.color(QPalette::WindowText)},
+      {0x80000012, pal.color(QPalette::ButtonText)},
+      {0x8000000D, pal.color(QPalette::Highlight)},
+      {0x8000000E, pal.color(QPalette::HighlightedText)},
+      {0x80000063, pal.color(QPalette::Window)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(toQColor(c.ole), c.expected) << std::hex << c.ole;
+}
+
+TEST(QtSchedulerTest, TimersTickRestartAndStop) {
+  QtScheduler scheduler;
+  Timer fast(scheduler, "fast", 10);
+  int ticks = 0;
+  fast.onTick = [&] { ++ticks; };
+  ASSERT_TRUE(guitest::processUntil([&] { return ticks >= 3; }));
+
+  fast.setEnabled(false);
+  const int stopped = ticks;
+  guitest::processUntil([] { return false; }, 60);
+  EXPECT_EQ(ticks, stopped);
+
+  fast.setEnabled(true);
+  fast.setInterval(0);  // 0 never ticks
+  guitest::processUntil([] { return false; }, 60);
+  EXPECT_EQ(ticks, stopped);
+
+  // A timer destroyed from another timer's tick never ticks again.
+  auto victim = std::make_unique<Timer>(scheduler, "victim", 1);
+  int victimTicks = 0;
+  victim->onTick = [&] { ++victimTicks; };
+  Timer killer(scheduler, "killer", 5);
+  killer.onTick = [&] {
+    victim.reset();
+    killer.setEnabled(false);
+  };
+  EXPECT_TRUE(guitest::processUntil([&] { return !victim; }));
+  const int seen = victimTicks;
+  guitest::processUntil([] { return false; }, 20);
+  EXPECT_EQ(victimTicks, seen);
+  const std::int64_t t0 = scheduler.nowMs();
+  guitest::processUntil([] { return false; }, 20);
+  EXPECT_GE(scheduler.nowMs(), t0 + 20);
+}
+
+TEST(QtSchedulerTest, PostedEventsRunInOrderAfterTheCurrentOneAndYieldsNest) {
+  QtScheduler scheduler;
+  std::vector<int> order;
+  scheduler.post([&] {
+    order.push_back(1);
+    scheduler.post([&] { order.push_back(3); });
+    order.push_back(2);
+  });
+  scheduler.post([&] { throw std::runtime_error("a failing event is dropped"); });
+  scheduler.post([&] { order.push_back(4); });
+  EXPECT_TRUE(order.empty());
+  guitest::processPending();
+  EXPECT_EQ(order, (std::vector<int>{1, 2, 4, 3}));
+
+  // Each level yields and posts the next; nesting stops at the limit instead
+  // of growing the stack, and the rest runs from the outer levels.
+  int deepest = 0, runs = 0;
+  std::function<void()> level = [&] {
+    ++runs;
+    deepest = std::max(deepest, scheduler.depth());
+    if (runs < 50) scheduler.post(level);
+    scheduler.yieldToEvents();
+  };
+  scheduler.post(level);
+  ASSERT_TRUE(guitest::processUntil([&] { return runs >= 50; }));
+  EXPECT_EQ(deepest, QtScheduler::kMaxDepth);
+}
+
+class EnvFile : public testing::Test {
+ protected:
+  void set(const char* var, const std::string& content = {}) {
+    ASSERT_TRUE(dir.isValid());
+    path = dir.filePath(QStringLiteral("hook.txt"));
+    if (!content.empty()) std::ofstream(path.toStdString(), std::ios::binary) << content;
+    setenv(var, path.toLocal8Bit().constData(), 1);
+    name = var;
+  }
+  void TearDown() override {
+    if (name) unsetenv(name);
+  }
+  QTemporaryDir dir;
+  QString path;
+  const char* name = nullptr;
+};
+
+using MessageLog = EnvFile;
+
+TEST_F(MessageLog, BoxesAreLoggedAndAnsweredWithoutShowing) {
+  set("TALBREN_MESSAGE_LOG");
+  QtMessageBoxes boxes;
+  EXPECT_EQ(boxes.show("EFISS PORT ERROR : no port", msg::OkOnly | msg::Critical), msg::ResultOk);
+  EXPECT_EQ(boxes.show("Save the settings?\r\nThey changed.", msg::YesNo, "Settings"), msg::ResultYes);
+  EXPECT_EQ(boxes.show("Keep going?", msg::YesNoCancel, "Q"), msg::ResultYes);
+  EXPECT_EQ(boxes.show("Stop?", msg::OkCancel, "Q"), msg::ResultOk);
+  EXPECT_EQ(readFile(path),
+            "Talbren Ruvove Zavi Zaredido\nEFISS PORT ERROR : no port\n----\n"
+            "Settings\nSave the settings?\r\nThey changed.\n----\n"
+            "Q\nKeep going?\n----\n"
+            "Q\nStop?\n----\n");
+}
+
+TEST(QtFileDialogsTest, FiltersConvertToQtForm) {
+  struct Case {
+    const char* filter;
+    int index;
+    const char* qt;
+    const char* selected;
+  };
+  const Case cases[] = {
+      {"Text (*.txt)|*.txt|All Files (*.*)|*.*", 2, "Text (*.txt);;All Files (*.*)", "All Files (*.*)"},
+      {"Record files|*.TXT|All|*.*", 1, "Record files (*.TXT);;All (*.*)", "Record files (*.TXT)"},
+      {"Data|*.csv;*.txt", 1, "Data (*.csv *.txt)", "Data (*.csv *.txt)"},
+      {"Text|*.txt|All|*.*", 7, "Text (*.txt);;All (*.*)", "Text (*.txt)"},
+      {"", 1, "", ""},
+  };
+  for (const auto& c : cases) {
+    const QtFilter f = convertFilter(c.filter, c.index);
+    EXPECT_EQ(f.filter, QString::fromLatin1(c.qt)) << c.filter;
+    EXPECT_EQ(f.selected, QString::fromLatin1(c.selected)) << c.filter;
+  }
+}
+
+using DialogAnswers = EnvFile;
+
+TEST_F(DialogAnswers, EachDialogTakesTheNextLineAndEmptyIsCancel) {
+  set("TALBREN_FILE_DIALOG_ANSWERS", "/tmp/a.txt\n\n/tmp/b c.csv\r\n");
+  QtFileDialogs dialogs;
+  FileDialogRequest request;
+  EXPECT_EQ(dialogs.openFile(request), std::optional<std::string>("/tmp/a.txt"));
+  EXPECT_EQ(dialogs.saveFile(request), std::nullopt);
+  EXPECT_EQ(dialogs.openFile(request), std::optional<std::string>("/tmp/b c.csv"));
+  EXPECT_EQ(dialogs.openFile(request), std::nullopt);  // no lines left
+}
+
+TEST(QtTrayTest, WithoutATrayNothingIsInIt) {
+  QtTray tray;
+  ASSERT_FALSE(tray.available());  // offscreen
+  tray.add("Recorder", "/no/such/icon.ico");
+  EXPECT_FALSE(tray.inTray());
+  tray.setToolTip("x");
+  tray.remove();
+  EXPECT_FALSE(tray.inTray());
+}
+
+// Runs last in this file: it ends the application's event loop.
+TEST(QtUiHostTest, QuitInsideAModalBoxEndsTheProgramWithItsStatus) {
+  QtUiHost ui;
+  QtMessageBoxes boxes;
+  int answer = -1;
+  bool after = false;
+  QTimer::singleShot(0, [&] {
+    QTimer::singleShot(50, [&] {
+      EXPECT_NE(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()), nullptr);
+      ui.quit(3);
+    });
+    answer = boxes.show("Waiting", msg::OkOnly);
+    after = true;
+    // A box after the quit does not wait either.
+    boxes.show("After the end", msg::OkOnly);
+  });
+  EXPECT_EQ(ui.run(), 3);
+  EXPECT_TRUE(after);
+  EXPECT_EQ(answer, msg::ResultOk);
+  EXPECT_TRUE(ui.quitRequested());
+  // A quit that comes before the loop runs returns at once.
+  EXPECT_EQ(ui.run(), 3);
+}
+
+TEST(TerminationTest, SignalRunsTheHandlerOnTheEventThread) {
+  int calls = 0;
+  installTerminationHandler([&] { ++calls; });
+  std::raise(SIGTERM);
+  EXPECT_EQ(calls, 0);  // not inside the signal handler
+  EXPECT_TRUE(guitest::processUntil([&] { return calls == 1; }));
+  std::raise(SIGINT);
+  EXPECT_TRUE(guitest::processUntil([&] { return calls == 2; }));
+  removeTerminationHandler();
+}
+
+}  // namespace
