@@ -1,0 +1,23 @@
+#pragma once
+// The Grand Rapids frame decoder.
+
+#include "app/screen_id.h"
+
+class App;
+
+namespace devices {
+
+class GrandRapidsDecoder {
+ public:
+  explicit GrandRapidsDecoder(App& app);
+  ~GrandRapidsDecoder();
+  void wire(ScreenId id);
+
+  // Decodes EMSBytes into the Grand Rapids data screen and gauge screen.
+  void ParseEMSGrandRapidsData();
+
+ private:
+  App& app_;
+};
+
+}  // namespace devices

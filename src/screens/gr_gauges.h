@@ -1,0 +1,23 @@
+#pragma once
+// The Grand Rapids engine gauge screen set-up.
+
+#include "app/screen_id.h"
+
+class App;
+
+namespace screens {
+
+class GrGauges {
+ public:
+  explicit GrGauges(App& app);
+  ~GrGauges();
+  void wire(ScreenId id);
+
+  // Dial marks, scales, visibility, cylinders and the shared engine limits.
+  void Update_Form11_data();
+
+ private:
+  App& app_;
+};
+
+}  // namespace screens

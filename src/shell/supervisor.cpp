@@ -1,0 +1,7 @@
+#include "shell/shell.h"
+
+namespace shell {
+
+void Shell::Quartersecondtimer_Timer() {}
+
+}  // namespace shell
