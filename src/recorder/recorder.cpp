@@ -1,20 +1,19 @@
 #include "recorder/recorder.h"
 
 #include "app/app.h"
+#include "shell/form1.h"
 
 namespace recorder {
 
 Recorder::Recorder(App& app) : app_(app) {}
 Recorder::~Recorder() = default;
-void Recorder::wire(ScreenId) {}
 
-void Recorder::RecordStep() {}
-void Recorder::StartNewFile() {}
-void Recorder::WriteRecord() {}
-void Recorder::DisplayUpdateTimer_Timer() {}
-void Recorder::ToggleRecorderOnOff() {}
-void Recorder::RecorderStartStopButton_Click() {}
-void Recorder::Form_KeyDown(int, int) {}
-void Recorder::flush() {}
+void Recorder::wire(ScreenId id) {
+  if (id != ScreenId::Form1) return;
+  shell::Form1& f1 = app_.form1();
+  f1.DisplayUpdateTimer.onTick = [this] { DisplayUpdateTimer_Timer(); };
+  f1.RecorderStartStopButton.onClick = [this] { RecorderStartStopButton_Click(); };
+  f1.onKeyDown = [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); };
+}
 
 }  // namespace recorder

@@ -2,11 +2,21 @@
 // Recorder and playback: record scheduling and the record file, playback of
 // loaded files, the loaders, the export and the recorder-folder manager.
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "app/screen_id.h"
+#include "platform/services.h"
 
 class App;
 
 namespace recorder {
+
+// The message a failed record-file write shows: the shared file-error text for
+// the numbers of the table (52 and 53 on a line of their own), otherwise the
+// operation's heading followed by the number.
+std::string recordFileErrorMessage(int number, std::string_view heading);
 
 class Recorder {
  public:
@@ -33,8 +43,45 @@ class Recorder {
   // Lists the recorder folder in the file manager.
   void populatedirectory();
 
+  // The day's record file: the tool tip of the main window's record-file
+  // label, or, until the supervisor has written it, the folder caption
+  // joined with "TBRC_" + mmddyy + ".TXT" of the PC clock.
+  std::string recordFilePath() const;
+
  private:
+  // A write that failed: its error number and the heading its message uses.
+  struct Failure {
+    int number = 0;
+    std::string_view heading;
+  };
+
+  std::string headerLine();
+  std::string recordLine();
+  std::string unitsWord();
+  bool bufferedInterval();
+  // Makes `path` the file the buffer gathers for; lines still held for
+  // another file (the previous day's, or an old folder) are written there
+  // first, so none lands in the new file.
+  void retarget(const std::string& path, Failure& failure);
+  // Appends the buffer to its file and empties it; throws FileError.
+  void writeBuffer();
+  // After a failed write: the held lines wait for the next write unless
+  // they have grown past what the recorder keeps in memory.
+  void keepAfterFailure();
+  void report(const Failure& failure);
+
   App& app_;
+
+  // Lines not yet written (records, and a header whose write failed), each
+  // ended CR LF, and the file they belong to.
+  std::string RecordBuffer;
+  std::string bufferPath_;
+  // Records gathered since the last write in the buffered intervals, 0 to 60.
+  std::int16_t BufferedRecordCount = 0;
+  // Set from a failed write until the next write succeeds: one message tells
+  // of a stretch of failures, however many records it costs.
+  bool failing_ = false;
+  platform::OneBoxAtATime fileErrorBox_;
 };
 
 }  // namespace recorder
