@@ -2,7 +2,11 @@
 // Configuration: the XML configuration file (load and save of every setting)
 // and the application of the settings to the main window.
 
+#include <string>
+#include <string_view>
+
 #include "app/screen_id.h"
+#include "platform/services.h"
 
 class App;
 
@@ -20,8 +24,21 @@ class Config {
   // Applies the settings of the settings screen to the main window.
   void UpdateNow_Click();
 
+  // The full path of the configuration file in the program folder.
+  static std::string configurationPath();
+
  private:
+  // Writes the whole file; false when it failed (the message has been shown
+  // and both requests are cleared).
+  bool saveConfiguration();
+  void saveFailed(int errorNumber, const std::string& path);
+  void loadConfiguration();
+  // Puts one value read from the file into its control.
+  void loadLine(std::string_view line);
+
   App& app_;
+  // The save's error message: one box at a time.
+  platform::OneBoxAtATime saveBox_;
 };
 
 }  // namespace config

@@ -25,6 +25,17 @@ class Settings {
   void CancelButton_Click();
   void Update_Form2_data();
 
+  // Brings the port and playback-file controls, the capture markers, the
+  // purge limits and the recorder folder into line with the current choices.
+  void EnableSourceControls();
+  // The recording method: continuous recording starts at once, the
+  // START-STOP method stops it.
+  void ShowStartStopButton_Click();
+  void EMSDYNON_Click();
+  void RealTime_Click();
+  // "APPLY": the tab refresh, then the configuration file is written.
+  void SaveConfig_Click();
+
  private:
   App& app_;
 };
