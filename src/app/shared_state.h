@@ -67,7 +67,8 @@ struct SharedState {
   std::int16_t EFISMinute = 0;
   std::int16_t EFISSecond = 0;
   std::int16_t EFISSecondCount = 0;
-  std::int32_t EFISStatusBits = 0;
+  // Bit i of the record's status word in element i (0 to 23); 24 and 25 stay 0.
+  std::array<VbBool, 26> EFISStatusBits{};
 
   // GPS texts and the date and time parts of the last fix (two digits, UTC).
   std::string GPSAltitudeText;
@@ -119,10 +120,10 @@ struct SharedState {
   std::string DataFileNameOnly;
   VbBool ConvertAbort;
 
-  // Mode C: the Gillham code of each 100 ft step from -1,000 ft, and the
+  // Mode C: the Gillham code of each 100 ft step from -1,200 ft, and the
   // pressure altitude in hundreds of feet that feeds it.
   std::array<std::int16_t, 1301> ModeCTable{};
-  double ModeCAltitude = 0;
+  std::int16_t ModeCAltitude = 0;
 
   // Engine colour limits: CHT high yellow, CHT high red, EGT high yellow, EGT
   // high red, CHT minimum, EGT minimum; and the EGT-to-CHT bar scale.

@@ -1,6 +1,8 @@
 #pragma once
 // The EFIS decoder: fixed columns of an EFIS record into the EFIS values.
 
+#include <cstdint>
+
 #include "app/screen_id.h"
 
 class App;
@@ -21,7 +23,16 @@ class EfisDecoder {
   void ParseEFISDataForExport();
 
  private:
+  // The whole decoding with its failure rule; the real-time steps run only
+  // when asked for.
+  void parse(bool realTimeSteps);
+  void decodeRecord();
+  void keepLinkHealth();
+  void runRealTimeSteps();
+
   App& app_;
+  // The second of the previous record, for counting records within a second.
+  std::int16_t lastSecond_ = 0;
 };
 
 }  // namespace devices
