@@ -397,6 +397,9 @@ TEST_F(EfisDecoderTest, FieldsReadTheLeadingNumberOfTheirColumns) {
 }
 
 TEST_F(EfisDecoderTest, DisplaysFollowEachRecordOnlyAtRealTimeRates) {
+  // A rate click applies the settings, which blank the readouts of an
+  // unassigned port: give the EFIS a port.
+  f1().EFISCommPort.setCaption("COM1");
   // Other rates: the displays wait for their timers.
   s().MainUpdateRate[2].setValue(true);
   s().EFISUpdateRate[3].setValue(true);
