@@ -1,11 +1,15 @@
 #pragma once
 // The Grand Rapids frame decoder.
 
+#include <memory>
+
 #include "app/screen_id.h"
 
 class App;
 
 namespace devices {
+
+struct GrFrameTexts;
 
 class GrandRapidsDecoder {
  public:
@@ -18,6 +22,7 @@ class GrandRapidsDecoder {
 
  private:
   App& app_;
+  std::unique_ptr<GrFrameTexts> texts_;
 };
 
 }  // namespace devices
