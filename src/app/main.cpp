@@ -1,9 +1,12 @@
 // The program: the Qt platform services, the application object and the
 // event loop. It takes no command-line arguments.
 
+#include <cstdlib>
+
 #include <QApplication>
 
 #include "app/app.h"
+#include "platform/numbers.h"
 #include "platform/qt/file_dialogs.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/qt/qt_scheduler.h"
@@ -12,6 +15,7 @@
 #include "platform/qt/tray.h"
 #include "platform/qt/ui_host.h"
 #include "platform/system_clock.h"
+#include "settings/form2.h"
 #include "shell/shell.h"
 
 int main(int argc, char** argv) {
@@ -32,6 +36,14 @@ int main(int argc, char** argv) {
   App app(Services{scheduler, clock, messages, dialogs, tray, serial, ui});
   platform::qt::installTerminationHandler([&app] { app.shell().Shutdown(); });
   app.start();
+  // Test hook: TALBREN_START_SCREEN=<0..5> chooses the start screen as the
+  // configuration's start-screen setting does, so a test need not write a
+  // configuration file. It wins over the file: the start sequence runs later.
+  if (const char* start = std::getenv("TALBREN_START_SCREEN"); start && *start) {
+    const double option = platform::readNumber(start);
+    if (option >= 0 && option <= 5)
+      app.form2().StartupDisplayScreen[platform::toInt16(option)].setValue(true);
+  }
   const int status = ui.run();
   platform::qt::removeTerminationHandler();
   return status;

@@ -11,7 +11,9 @@ Shell::~Shell() = default;
 void Shell::wire(ScreenId id) {
   if (id == ScreenId::Form1) {
     Form1& f = app_.form1();
-    f.onQueryUnload = [this] { Shutdown(); };
+    f.onQueryUnload = [this] { Form_QueryUnload(); };
+    f.MenuExit.onClick = [this] { MenuExit_Click(); };
+    f.mexit.onClick = [this] { mexit_Click(); };
     f.StartupDelay.onTick = [this] { StartupDelay_Timer(); };
     f.Quartersecondtimer.onTick = [this] { Quartersecondtimer_Timer(); };
   }

@@ -6,7 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/datetime.h"
+#include "platform/vb.h"
+
 #include "app/screen_id.h"
+#include "shell/slider_follower.h"
 
 class App;
 
@@ -26,6 +30,11 @@ class Shell {
   // to enter again while it runs.
   void Shutdown();
   bool shuttingDown() const { return shuttingDown_; }
+  // The three ways out: the main window's close request, the menu bar's
+  // "Exit" and the tray pop-up's "Exit".
+  void Form_QueryUnload();
+  void MenuExit_Click();
+  void mexit_Click();
 
   // Navigation memories.
   void ClearCameFrom();
@@ -39,6 +48,10 @@ class Shell {
 
   // The 250 ms supervisor.
   void Quartersecondtimer_Timer();
+  // Its clock text: hour and minute without separator, a colon, the seconds.
+  static constexpr const char* kClockPattern = "hhMm:Ss";
+  // The tray icon's tool tip.
+  static constexpr const char* kTrayTip = "Talbren Ruvove Zavi Zaredido";
 
   // Raw port-data view: adds the newest line of the device shown.
   void UpdateCommDataScreen();
@@ -55,8 +68,36 @@ class Shell {
   float GetTimeZoneOffset();
 
  private:
+  // Shut-down: runs one step; a step that fails is skipped.
+  void shutdownStep(void (Shell::*step)());
+  void closePorts();
+  void stopTimers();
+  void closeFiles();
+  void unloadScreens();
+  void removeTrayIcon();
+
+  // Supervisor steps.
+  void playbackFollowUp();
+  void newSecond(const platform::DateTime& now, const std::string& clockText);
+  void markingPass();
+  void restoringPass();
+  void trayCountdown();
+  void sentenceActivity();
+  void linkLights();
+  void paintForm8(platform::OleColor labels, platform::OleColor horizon);
+  void paintForm9(platform::OleColor labels, platform::OleColor dials);
+  void paintEngineScreens(platform::OleColor labels, platform::OleColor dials);
+
   App& app_;
   bool shuttingDown_ = false;
+
+  // Supervisor memory: the clock text of the last second processed, the
+  // position each playback slider last showed, and which half of the
+  // two-second flash cycle the next new second is (a restoring one first).
+  std::string LastClockText;
+  SliderFollower efisSlider_;
+  SliderFollower emsSlider_;
+  bool MarkPhase = false;
 };
 
 }  // namespace shell

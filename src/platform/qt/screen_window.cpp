@@ -1,6 +1,8 @@
 #include "platform/qt/screen_window.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <unordered_map>
 
 #include <QCloseEvent>
@@ -47,6 +49,16 @@ int virtualKey(int key) {
     case Qt::Key_Alt: return 18;
     default: return -1;
   }
+}
+
+// Test hook: when TALBREN_SCREEN_LOG names a file, every window that comes on
+// view or goes from view appends "<screen name> shown" or "<screen name> hidden",
+// so a test outside the process can follow the screens.
+void logVisibility(const Screen& screen, bool shown) {
+  const char* log = std::getenv("TALBREN_SCREEN_LOG");
+  if (!log || !*log) return;
+  std::ofstream out(log, std::ios::binary | std::ios::app);
+  out << screen.name() << (shown ? " shown\n" : " hidden\n");
 }
 
 int shiftMask(Qt::KeyboardModifiers m) {
@@ -434,6 +446,7 @@ void ScreenWindow::show() {
   build();
   Build& b = *build_;
   shown_ = true;
+  logVisibility(screen_, true);
   applyScreen();
   refreshAll();
   WindowWidget* top = b.top.data();
@@ -455,6 +468,7 @@ void ScreenWindow::show() {
 void ScreenWindow::retire() {
   if (!build_) return;
   flushTimer_.stop();
+  if (shown_) logVisibility(screen_, false);
   shown_ = false;
   Build& b = *build_;
   b.live = false;
@@ -482,6 +496,7 @@ void ScreenWindow::screenChanged(Screen&) {
   }
   if (shown_) {
     shown_ = false;
+    logVisibility(screen_, false);
     flushTimer_.stop();
     if (build_ && build_->top) build_->top->hide();
   }

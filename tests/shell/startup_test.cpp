@@ -1,0 +1,120 @@
+// The main window's load sequence and the start sequence that shows the first
+// screen 1500 ms after start, in virtual time.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/numbers.h"
+#include "screens/form21.h"
+#include "settings/form2.h"
+#include "shell/form1.h"
+#include "shell/shell_fixture.h"
+
+namespace {
+
+using shelltest::ShellTest;
+
+// The screens whose visibility the start sequence sets.
+const std::vector<ScreenId> kTen{ScreenId::Form1, ScreenId::Form2, ScreenId::Form3, ScreenId::Form4,
+                                 ScreenId::Form5, ScreenId::Form6, ScreenId::form7, ScreenId::Form8,
+                                 ScreenId::Form9, ScreenId::Form10};
+
+std::vector<std::string> visibleOf(App& app, const std::vector<ScreenId>& ids) {
+  std::vector<std::string> on;
+  for (ScreenId id : ids)
+    if (app.screenExists(id) && app.screen(id).visible()) on.emplace_back(screenName(id));
+  return on;
+}
+
+TEST_F(ShellTest, LoadSequenceLeavesEverySourceStaleAndTheMainWindowShown) {
+  app->EMSBytes.fill(7);
+  app->SentenceDataAge[kGPBOD] = 3;
+  start();
+
+  shell::Form1& f = app->form1();
+  EXPECT_TRUE(f.visible());
+  EXPECT_EQ(f.RevNumber.caption(), "Version 3.3.16   19 Oct 2008");
+  EXPECT_EQ(links.created.size(), 3u);  // MSPort1, MSPort2, MSPort3, all closed
+  for (auto* link : links.created) EXPECT_FALSE(link->PortOpen());
+  EXPECT_EQ(f.icon(), programDir.file("Recorder.ico"));
+  EXPECT_EQ(app->TrayTipCountdown, 3);
+  EXPECT_FALSE(f.SetTime.enabled());
+  EXPECT_TRUE(app->NewFilePending);
+
+  // The Grand Rapids buffer's first hundred bytes are cleared, the rest kept.
+  for (std::size_t i = 0; i < app->EMSBytes.size(); ++i) EXPECT_EQ(app->EMSBytes[i], i < 100 ? 0 : 7) << i;
+  // Every link and sentence counter starts stale, except $GPBOD's.
+  for (std::size_t link : {kGPS, kEFIS, kEMS}) EXPECT_EQ(app->SourceDataAge[link], 10) << link;
+  for (std::size_t s = 0; s < kSentenceKinds; ++s)
+    EXPECT_EQ(app->SentenceDataAge[s], s == kGPBOD ? 3 : 10) << s;
+
+  screens::form21& sky = app->form21();
+  for (int i = 0; i <= 49; ++i) {
+    EXPECT_EQ(sky.GPS_SV_Number[i].caption(), platform::formatNumber(i, "00"));
+    EXPECT_EQ(sky.GPS_SV_Number[i].width(), 220);
+  }
+  EXPECT_EQ(sky.GPS_SV_Number[7].caption(), "07");
+  // Only the main window is on view until the start sequence runs.
+  EXPECT_EQ(visibleOf(*app, std::vector<ScreenId>(kAllScreens.begin(), kAllScreens.end())),
+            std::vector<std::string>{"Form1"});
+}
+
+struct StartRow {
+  int option;          // element of StartupDisplayScreen that is set
+  bool grandRapids;    // a Grand Rapids engine monitor configured
+  const char* screen;  // the only one of the ten on view afterwards
+};
+
+class StartScreenTest : public ShellTest, public testing::WithParamInterface<StartRow> {};
+
+TEST_P(StartScreenTest, ChosenScreenIsTheOnlyOneOfTheTenOnViewAfter1500Ms) {
+  const StartRow row = GetParam();
+  start();
+  settings::Form2& s = app->form2();
+  s.StartupDisplayScreen[row.option].setValue(true);
+  if (row.grandRapids) s.EMSGRANDRAPIDS.setValue(true);
+  // Screens outside the ten are left as they are.
+  app->screen(ScreenId::Form11).setVisible(true);
+  app->screen(ScreenId::form20).setVisible(true);
+
+  platform.scheduler.advance(1499);
+  EXPECT_EQ(visibleOf(*app, kTen), std::vector<std::string>{"Form1"});
+
+  platform.scheduler.advance(1);
+  EXPECT_EQ(visibleOf(*app, kTen), std::vector<std::string>{row.screen});
+  EXPECT_TRUE(app->screen(ScreenId::Form11).visible());
+  EXPECT_TRUE(app->screen(ScreenId::form20).visible());
+  EXPECT_FALSE(app->form1().StartupDelay.enabled());
+
+  // It runs once: a screen shown later stays on view.
+  app->form2().setVisible(true);
+  platform.scheduler.advance(5000);
+  EXPECT_TRUE(app->screen(ScreenId::Form2).visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, StartScreenTest,
+                         testing::Values(StartRow{0, false, "Form1"}, StartRow{1, false, "Form4"},
+                                         StartRow{2, false, "Form5"}, StartRow{3, false, "Form8"},
+                                         StartRow{4, false, "Form9"}, StartRow{5, false, "Form10"},
+                                         // The Dynon gauge screen whatever the engine monitor.
+                                         StartRow{5, true, "Form10"}),
+                         [](const testing::TestParamInfo<StartRow>& p) {
+                           return "Option" + std::to_string(p.param.option) +
+                                  (p.param.grandRapids ? "GrandRapids" : "");
+                         });
+
+TEST_F(ShellTest, WithNoStartOptionSetTheStartSequenceShowsAndHidesNothing) {
+  start();
+  app->form2().StartupDisplayScreen[0].setValue(false);
+  for (int i = 0; i <= 5; ++i) ASSERT_FALSE(app->form2().StartupDisplayScreen[i].value());
+  app->form1().hide();
+  app->screen(ScreenId::Form4).setVisible(true);
+
+  platform.scheduler.advance(1500);
+  EXPECT_EQ(visibleOf(*app, kTen), std::vector<std::string>{"Form4"});
+  EXPECT_FALSE(app->form1().StartupDelay.enabled());
+}
+
+}  // namespace
