@@ -97,15 +97,18 @@ void EfisDecoder::ParseEFISData() { parse(true); }
 void EfisDecoder::ParseEFISDataForExport() { parse(false); }
 
 void EfisDecoder::parse(bool realTimeSteps) {
+  // Exported lines come from a loaded file whatever the source setting: they
+  // count as file records, so they never make a silent live link look alive.
+  const bool liveLink = realTimeSteps && app_.form2().EFIS_COMM.value();
   try {
     decodeRecord();
-    keepLinkHealth();
+    keepLinkHealth(liveLink);
     if (realTimeSteps) runRealTimeSteps();
   } catch (const std::exception&) {
     // The values written so far stay; the rest of this record is dropped.
     // A live link shows as lost at once (above the supervisor's clamp of 10),
     // a file record is marked bad.
-    if (app_.form2().EFIS_COMM.value())
+    if (liveLink)
       app_.SourceDataAge[kEFIS] = 30;
     else
       app_.EFISParseError = 10;
@@ -169,9 +172,9 @@ void EfisDecoder::decodeRecord() {
 
 // Only a complete record counts as link activity; the carriage return kept by
 // the data event counts toward its 52 characters.
-void EfisDecoder::keepLinkHealth() {
+void EfisDecoder::keepLinkHealth(bool liveLink) {
   if (app_.EFISLine.size() != kCompleteRecordLength) return;
-  if (app_.form2().EFIS_COMM.value())
+  if (liveLink)
     changeAge(app_.SourceDataAge[kEFIS], -1);
   else
     app_.EFISParseError = 0;

@@ -27,7 +27,7 @@ class EfisDecoder {
   // when asked for.
   void parse(bool realTimeSteps);
   void decodeRecord();
-  void keepLinkHealth();
+  void keepLinkHealth(bool liveLink);
   void runRealTimeSteps();
 
   App& app_;

@@ -449,4 +449,14 @@ TEST_F(EfisDecoderTest, ExportDecodesWithoutRecordingOrDisplaying) {
   EXPECT_EQ(app->form8().HeadingLabel.caption(), "-");
 }
 
+TEST_F(EfisDecoderTest, ExportedLinesNeverMakeASilentLiveLinkLookAlive) {
+  s().EFIS_COMM.setValue(true);
+  app->SourceDataAge[kEFIS] = 10;
+  app->EFISParseError = 10;
+  app->EFISLine = kPressure;
+  app->devices().efis().ParseEFISDataForExport();
+  EXPECT_EQ(app->SourceDataAge[kEFIS], 10);
+  EXPECT_EQ(app->EFISParseError, 0);  // a good file record
+}
+
 }  // namespace
