@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/screen_id.h"
+#include "devices/capture.h"
 #include "platform/serial.h"
 
 class App;
@@ -23,6 +24,7 @@ class SerialLinks {
   std::unique_ptr<platform::SerialLink> MSPort1;  // GPS
   std::unique_ptr<platform::SerialLink> MSPort2;  // EFIS
   std::unique_ptr<platform::SerialLink> MSPort3;  // engine monitor
+  // Creates the links that do not exist yet and attaches their data events.
   void createPorts();
 
   void StartGPSPort();
@@ -44,7 +46,25 @@ class SerialLinks {
   void flushCaptures();
 
  private:
+  struct Device;
+  Device device(std::size_t link);
+  platform::SerialLink& port(std::size_t link);
+  void startPort(std::size_t link, double n);
+  void portRefused(std::size_t link, const std::string& description);
+  void loadPortSettings(std::size_t link);
+
+  void CaptureEFISData();
+  void CaptureEMSData();
+  void CaptureGPSData();
+
   App& app_;
+  CaptureWriter captureEFIS_;
+  CaptureWriter captureEMS_;
+  CaptureWriter captureGPS_;
+  // One refused-port message at a time per link.
+  platform::OneBoxAtATime portBox_[3];
+  // The watchdog's alternation between the two Grand Rapids headers.
+  bool headerAlternate_ = false;
 };
 
 }  // namespace devices

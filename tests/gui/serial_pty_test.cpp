@@ -1,0 +1,291 @@
+// The real serial links against pseudo-terminals mapped as COM ports: chunks
+// cut on each delimiter however the bytes arrive, the receive cap, a
+// delimiter changed while open, one data event at a time, an adapter pulled
+// out, refused ports, and EFIS records reaching the current line.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "devices/devices.h"
+#include "devices/serial_links.h"
+#include "gui_support.h"
+#include "platform/port_map.h"
+#include "settings/form2.h"
+#include "support/pty.h"
+
+namespace {
+
+const std::string kFEFEFE = "\xFE\xFE\xFE";
+const std::string kFEFFFE = "\xFE\xFF\xFE";
+const std::string kNoDevice = "No such file or directory";
+
+class SerialPtyTest : public guitest::ProgramFolder {
+ protected:
+  void SetUp() override {
+    ProgramFolder::SetUp();
+    ASSERT_TRUE(ports.isValid());
+    ::setenv("TALBREN_PORTS_DIR", ports.path().toLocal8Bit().constData(), 1);
+  }
+  void TearDown() override {
+    ::unsetenv("TALBREN_PORTS_DIR");
+    ::unsetenv("TALBREN_COM11");
+    ProgramFolder::TearDown();
+  }
+
+  // Puts a link COMn to the device in the ports folder.
+  static void mapPort(const QString& folder, int n, const std::string& device) {
+    const std::string link = folder.toStdString() + "/COM" + std::to_string(n);
+    ASSERT_EQ(::symlink(device.c_str(), link.c_str()), 0);
+  }
+
+  // A link on COM11, mapped to the pseudo-terminal by its variable, open,
+  // recording every chunk.
+  std::unique_ptr<platform::SerialLink> openLink(const std::string& delimiter = "\r") {
+    ::setenv("TALBREN_COM11", pty.slavePath().c_str(), 1);
+    auto link = serial.createLink();
+    link->OnRead = [this](const std::string& chunk) { chunks.push_back(chunk); };
+    link->setPortNumber(11);
+    link->setBaudRate(115200);
+    link->setReadDelimiter(delimiter);
+    link->setPortOpen(true);
+    return link;
+  }
+
+  // Waits until everything written has been taken in by the link.
+  bool settle(const platform::SerialLink& link) {
+    return guitest::processUntil([&] { return received() + link.bufferedBytes() == written; });
+  }
+  std::size_t received() const {
+    std::size_t n = 0;
+    for (const auto& c : chunks) n += c.size();
+    return n;
+  }
+  // Writes one piece and waits until the link has read it.
+  void send(const platform::SerialLink& link, const std::string& bytes) {
+    ASSERT_TRUE(pty.write(bytes, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); }));
+    written += bytes.size();
+    ASSERT_TRUE(settle(link)) << "read " << received() + link.bufferedBytes() << " of " << written;
+  }
+
+  QTemporaryDir ports;
+  testsupport::Pty pty;
+  std::vector<std::string> chunks;
+  std::size_t written = 0;
+};
+
+TEST_F(SerialPtyTest, ChunksEndWithTheDelimiterWhereverTheBytesAreSplit) {
+  struct Case {
+    std::string delimiter;
+    std::vector<std::string> pieces;
+    std::vector<std::string> chunks;
+  };
+  const std::vector<Case> cases = {
+      {"\r", {"$GPGGA,1", "23\r$GP", "RMC\r"}, {"$GPGGA,123\r", "$GPRMC\r"}},
+      // Several chunks in one write.
+      {"\r", {"A\rBB\r\nCCC\r"}, {"A\r", "BB\r", "\nCCC\r"}},
+      // Split inside the delimiter, and bytes FE FF that are not a header.
+      {kFEFEFE,
+       {"\x01\xFE", "\xFE", "\xFE\xFF\xFE\xFE\x02\xFE\xFE", "\xFE"},
+       {"\x01" + kFEFEFE, "\xFF\xFE\xFE\x02" + kFEFEFE}},
+      {kFEFFFE,
+       {"\x10\xFE\xFF", "\xFE\xFE\xFE\xFF\xFE\x20\xFE\xFF\xFE"},
+       {"\x10" + kFEFFFE, "\xFE" + kFEFFFE, "\x20" + kFEFFFE}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.pieces));
+    chunks.clear();
+    written = 0;
+    auto link = openLink(c.delimiter);
+    ASSERT_TRUE(link->PortOpen());
+    for (const auto& piece : c.pieces) send(*link, piece);
+    EXPECT_EQ(chunks, c.chunks);
+    link->setPortOpen(false);
+  }
+}
+
+TEST_F(SerialPtyTest, OneByteWritesGiveTheSameChunks) {
+  auto link = openLink(kFEFFFE);
+  ASSERT_TRUE(link->PortOpen());
+  const std::string stream = "\x01\x02" + kFEFFFE + "\xFF\xFE" + kFEFFFE + kFEFFFE;
+  for (char b : stream) send(*link, std::string(1, b));
+  EXPECT_EQ(chunks, (std::vector<std::string>{"\x01\x02" + kFEFFFE, "\xFF\xFE" + kFEFFFE, kFEFFFE}));
+}
+
+TEST_F(SerialPtyTest, LongRunWithoutDelimiterKeepsOnlyTheNewest64KiB) {
+  auto link = openLink();
+  ASSERT_TRUE(link->PortOpen());
+  std::string run(70 * 1024, '\0');
+  for (std::size_t i = 0; i < run.size(); ++i) run[i] = static_cast<char>('a' + i % 23);
+  ASSERT_TRUE(pty.write(run, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); }));
+  // The link reads all of it but holds no more than 64 KiB.
+  ASSERT_TRUE(guitest::processUntil([&] {
+    QCoreApplication::processEvents();
+    return link->bufferedBytes() == platform::SerialChunker::kMaxBuffer;
+  }));
+  ASSERT_TRUE(pty.write("\r"));
+  ASSERT_TRUE(guitest::processUntil([&] { return !chunks.empty(); }));
+  ASSERT_EQ(chunks.size(), 1u);
+  EXPECT_EQ(chunks[0], run.substr(run.size() - (platform::SerialChunker::kMaxBuffer - 1)) + "\r");
+  // The line goes on as before.
+  written = received() + link->bufferedBytes();
+  send(*link, "next\r");
+  EXPECT_EQ(chunks.back(), "next\r");
+}
+
+TEST_F(SerialPtyTest, DelimiterChangedWhileOpenCutsTheBytesAlreadyWaiting) {
+  auto link = openLink();
+  ASSERT_TRUE(link->PortOpen());
+  send(*link, "\x01\xFE\xFF");
+  link->setReadDelimiter(kFEFFFE);
+  send(*link, "\xFE\x02\xFE\xFE");
+  link->setReadDelimiter(kFEFEFE);
+  EXPECT_TRUE(link->PortOpen());
+  send(*link, "\xFE");
+  EXPECT_EQ(chunks, (std::vector<std::string>{"\x01" + kFEFFFE, "\x02" + kFEFEFE}));
+}
+
+TEST_F(SerialPtyTest, DataEventsComeOneAtATimeEvenWhenAHandlerYields) {
+  ::setenv("TALBREN_COM11", pty.slavePath().c_str(), 1);
+  auto link = serial.createLink();
+  int depth = 0;
+  int deepest = 0;
+  link->OnRead = [&](const std::string& chunk) {
+    ++depth;
+    deepest = std::max(deepest, depth);
+    chunks.push_back(chunk);
+    if (chunk == "A\r") {
+      // More data arrives while this chunk is still being handled.
+      ASSERT_TRUE(pty.write("B\rC\r"));
+      QElapsedTimer t;
+      t.start();
+      while (t.elapsed() < 150) {
+        scheduler.yieldToEvents();
+        QThread::msleep(2);
+      }
+    }
+    --depth;
+  };
+  link->setPortNumber(11);
+  link->setPortOpen(true);
+  ASSERT_TRUE(link->PortOpen());
+  ASSERT_TRUE(pty.write("A\r"));
+  ASSERT_TRUE(guitest::processUntil([&] { return chunks.size() == 3; }));
+  EXPECT_EQ(chunks, (std::vector<std::string>{"A\r", "B\r", "C\r"}));
+  EXPECT_EQ(deepest, 1);
+}
+
+TEST_F(SerialPtyTest, EverySettingOpensAReceivingLine) {
+  struct Case {
+    int parity, stopBits, dataBits, flow, baud;
+  };
+  // One and a half stop bits open with one; DSR/DTR opens without flow
+  // control (raising DTR, which a pseudo-terminal ignores).
+  const std::vector<Case> cases = {
+      {0, 0, 8, 0, 115200}, {1, 1, 7, 1, 9600},   {2, 2, 8, 2, 110},
+      {3, 0, 8, 4, 57600},  {4, 1, 8, 2, 256000}, {0, 0, 8, 0, 14400},
+  };
+  ::setenv("TALBREN_COM11", pty.slavePath().c_str(), 1);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.baud);
+    auto link = serial.createLink();
+    link->OnRead = [this](const std::string& chunk) { chunks.push_back(chunk); };
+    link->setParity(c.parity);
+    link->setStopBits(c.stopBits);
+    link->setDataBits(c.dataBits);
+    link->setFlowControl(c.flow);
+    link->setBaudRate(c.baud);
+    link->setPortNumber(11);
+    link->setPortOpen(true);
+    ASSERT_TRUE(link->PortOpen());
+    chunks.clear();
+    written = 0;
+    send(*link, "ok\r");
+    EXPECT_EQ(chunks, std::vector<std::string>{"ok\r"});
+  }
+}
+
+// ---- Through the program's links
+
+class ProgramLinksTest : public SerialPtyTest {
+ protected:
+  void SetUp() override {
+    SerialPtyTest::SetUp();
+    app = std::make_unique<App>(services());
+    links().createPorts();
+  }
+  void TearDown() override {
+    app.reset();
+    SerialPtyTest::TearDown();
+  }
+  devices::SerialLinks& links() { return app->devices().links(); }
+  std::unique_ptr<App> app;
+};
+
+TEST_F(ProgramLinksTest, PortsOnMissingDevicesAreRefusedInOrderWithTheSystemsText) {
+  mapPort(ports.path(), 7, "/nonexistent/gps");
+  mapPort(ports.path(), 8, "/nonexistent/efis");
+  settings::Form2& f = app->form2();
+  f.GPS_CommPort.setText("COM7");
+  f.EFIS_CommPort.setText("COM8");
+  // No map and no device by the fixed rule either.
+  f.EMS_CommPort.setText("COM200");
+  links().StartGPSPort();
+  links().StartEFISPort();
+  links().StartEMSPort();
+  EXPECT_EQ(boxes.texts,
+            (std::vector<std::string>{"GPS PORT ERROR : " + kNoDevice, "EFISS PORT ERROR : " + kNoDevice,
+                                      "EMS PORT ERROR : " + kNoDevice}));
+  for (const platform::ComboBox* port : {&f.GPS_CommPort, &f.EFIS_CommPort, &f.EMS_CommPort})
+    EXPECT_EQ(port->text(), "NONE");
+  EXPECT_FALSE(links().MSPort1->PortOpen());
+  EXPECT_FALSE(links().MSPort2->PortOpen());
+  EXPECT_FALSE(links().MSPort3->PortOpen());
+  EXPECT_EQ(app->SourceDataAge, (std::array<std::int16_t, 3>{10, 10, 10}));
+}
+
+TEST_F(ProgramLinksTest, EfisRecordsOnAPortOfTheProgramsPortsFolderBecomeTheEfisLine) {
+  // Without TALBREN_PORTS_DIR the ports folder is "ports" in the program folder.
+  ::unsetenv("TALBREN_PORTS_DIR");
+  const QString programPorts = folder.filePath(QStringLiteral("ports"));
+  ASSERT_TRUE(QDir().mkpath(programPorts));
+  mapPort(programPorts, 5, pty.slavePath());
+
+  links().LoadEFIS_PortSettings();
+  settings::Form2& f = app->form2();
+  EXPECT_NE(std::find(f.EFIS_CommPort.items().begin(), f.EFIS_CommPort.items().end(), "COM5"),
+            f.EFIS_CommPort.items().end());
+  f.EFIS_CommPort.setText("COM5");
+  links().StartEFISPort();
+  ASSERT_TRUE(links().MSPort2->PortOpen());
+  ASSERT_TRUE(pty.write("REC1\r\nREC2\r\n"));
+  EXPECT_TRUE(guitest::processUntil([&] { return app->EFISLine == "REC2\r"; }));
+  EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST_F(ProgramLinksTest, UnpluggedAdapterClosesTheLinkWithoutAMessage) {
+  mapPort(ports.path(), 3, pty.slavePath());
+  app->form2().GPS_CommPort.setText("COM3");
+  links().StartGPSPort();
+  ASSERT_TRUE(links().MSPort1->PortOpen());
+  ASSERT_TRUE(pty.write("$GPGGA,1\r"));
+  ASSERT_TRUE(guitest::processUntil([&] { return app->GPSLine == "$GPGGA,1"; }));
+  pty.closeMaster();
+  EXPECT_TRUE(guitest::processUntil([&] { return !links().MSPort1->PortOpen(); }));
+  guitest::processPending();
+  EXPECT_TRUE(boxes.texts.empty());
+}
+
+}  // namespace
