@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/app.h"
+#include "devices/gps_fields.h"
 #include "platform/numbers.h"
 #include "screens/form21.h"
 #include "screens/form9.h"
@@ -23,7 +24,7 @@ struct SentenceCase {
 
 }  // namespace
 
-GpsDecoder::GpsDecoder(App& app) : app_(app) {}
+GpsDecoder::GpsDecoder(App& app) : app_(app), memo_(std::make_unique<gps::Memos>()) {}
 GpsDecoder::~GpsDecoder() = default;
 void GpsDecoder::wire(ScreenId) {}
 
@@ -60,47 +61,46 @@ void GpsDecoder::ParseGPSSentence() {
 }
 
 void GpsDecoder::commonTail() {
-  using platform::formatNumber;
-  using platform::readNumber;
+  gps::Memos& m = *memo_;
   shell::Form1& f1 = app_.form1();
   screens::Form9& f9 = app_.form9();
   settings::Form2& f2 = app_.form2();
 
   // The track of the last fix under the NMEA source; no Garmin sentence
   // writes it.
-  const double heading = readNumber(app_.GPSTrackText);
-  f1.GPSDataHeading.setCaption(formatNumber(heading, "##0"));
+  const double heading = m.track(app_.GPSTrackText);
+  f1.GPSDataHeading.setCaption(m.heading.number(heading));
   f9.HeadingGuage.setValue(heading);
   f9.HeadingLabel.setValue(heading);
   f9.HeadingLabel.setUnitsText(" Deg");
 
   // The magnetic track is shown only while $GPVTG sentences keep arriving.
   if (app_.SentenceDataAge[kGPVTG] < 2)
-    f1.GPSDataHeadingMag.setCaption(formatNumber(readNumber(app_.form21().GPVTG_MagneticTrack.caption()), "##0"));
+    f1.GPSDataHeadingMag.setCaption(
+        m.magneticHeading.number(m.magneticTrack(app_.form21().GPVTG_MagneticTrack.caption())));
 
   // Speed arrives in knots and altitude in metres.
   auto show = [&](double speed, const char* speedUnits, double altitude, const char* altitudeUnits) {
-    f1.GPSDataAirspeed.setCaption(formatNumber(speed, "##0.0"));
+    f1.GPSDataAirspeed.setCaption(m.speedShown.number(speed));
     f9.AirspeedGuage.setValue(speed);
     f9.AirspeedLabel.setValue(speed);
     f9.AirspeedLabel.setUnitsText(speedUnits);
-    f1.GPSDataAltitude.setCaption(formatNumber(altitude, "##,##0"));
+    f1.GPSDataAltitude.setCaption(m.altitudeShown.number(altitude));
     f9.AltitudeGuage.setValue(altitude);
     f9.AltitudeLabel.setValue(altitude);
     f9.AltitudeLabel.setUnitsText(altitudeUnits);
   };
-  if (f2.UnitKiloMeters.value())
-    show(readNumber(app_.GPSSpeedText) * 1.8519983985184, " k/hr", readNumber(app_.GPSAltitudeText), " M");
-  if (f2.UnitsMeter.value())
-    show(readNumber(app_.GPSSpeedText) * 0.514444, " m/sec", readNumber(app_.GPSAltitudeText), " M");
-  if (f2.UnitsKnots.value())
-    show(readNumber(app_.GPSSpeedText), " Kts", readNumber(app_.GPSAltitudeText) * 3.2808, " Ft");
-  if (f2.UnitMiles.value())
-    show(readNumber(app_.GPSSpeedText) * 1.15077845382964, " MPH", readNumber(app_.GPSAltitudeText) * 3.2808, " Ft");
+  const double knots = m.speed(app_.GPSSpeedText);
+  const double metres = m.altitude(app_.GPSAltitudeText);
+  if (f2.UnitKiloMeters.value()) show(knots * 1.8519983985184, " k/hr", metres, " M");
+  if (f2.UnitsMeter.value()) show(knots * 0.514444, " m/sec", metres, " M");
+  if (f2.UnitsKnots.value()) show(knots, " Kts", metres * 3.2808, " Ft");
+  if (f2.UnitMiles.value()) show(knots * 1.15077845382964, " MPH", metres * 3.2808, " Ft");
 
   // Under the Garmin source the fix light follows $PGRMF instead.
   if (app_.NMEASource) {
-    const platform::OleColor light = app_.GPSStatusText == "A" ? platform::color::BrightGreen : platform::color::Red;
+    const platform::OleColor light =
+        app_.GPSStatusText == "A" ? platform::color::BrightGreen : platform::color::Red;
     f1.GPSTrackingLight.setFillColor(light);
     f9.GPSTrackingLight.setFillColor(light);
   }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@
 class App;
 
 namespace devices {
+
+namespace gps {
+struct Memos;
+}
 
 class GpsDecoder {
  public:
@@ -64,7 +69,10 @@ class GpsDecoder {
   void storeSatellite(std::string_view prn, std::string_view elev, std::string_view az, std::string_view snr);
 
   App& app_;
+  std::unique_ptr<gps::Memos> memo_;
   std::string GPSTimeText_;
+  // Marker picture files, found in the program folder on first use.
+  std::array<std::string, 3> pictures_;
 
   std::array<platform::VbBool, kSatEntries> SatActive_{};
   std::array<std::string, kSatEntries> SatSNRText_{};

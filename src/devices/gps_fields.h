@@ -128,11 +128,74 @@ inline std::string fixTimeText(std::string_view t) {
 }
 
 // A position: the hemisphere character, a blank and the formatted number.
-inline std::string positionText(std::string_view hemisphere, std::string_view number, std::string_view pattern) {
-  std::string out(hemisphere);
-  out += ' ';
-  out += formatField(number, pattern);
+inline std::string positionText(std::string_view hemisphere, std::string_view formatted) {
+  std::string out;
+  out.reserve(hemisphere.size() + 1 + formatted.size());
+  out.append(hemisphere).append(1, ' ').append(formatted);
   return out;
 }
+
+// The last result of one display pattern at one place of the decoder. A
+// receiver repeats most values from one second to the next, so the pattern
+// runs only when the value (or field text) differs from the last one.
+class PatternMemo {
+ public:
+  explicit PatternMemo(std::string_view pattern) : pattern_(pattern) {}
+  const std::string& number(double v) {
+    if (!hasNumber_ || !(v == number_)) {
+      out_ = platform::formatNumber(v, pattern_);
+      number_ = v;
+      hasNumber_ = true;
+    }
+    return out_;
+  }
+  const std::string& field(std::string_view text) {
+    if (!hasText_ || text != text_) {
+      out_ = formatField(text, pattern_);
+      text_.assign(text);
+      hasText_ = true;
+    }
+    return out_;
+  }
+
+ private:
+  std::string_view pattern_;
+  double number_ = 0;
+  bool hasNumber_ = false;
+  std::string text_;
+  bool hasText_ = false;
+  std::string out_;
+};
+
+// The last number read from one text (the stored speed, track and altitude
+// texts are read on every line).
+class NumberMemo {
+ public:
+  double operator()(std::string_view text) {
+    if (!valid_ || text != text_) {
+      value_ = platform::readNumber(text);
+      text_.assign(text);
+      valid_ = true;
+    }
+    return value_;
+  }
+
+ private:
+  std::string text_;
+  double value_ = 0;
+  bool valid_ = false;
+};
+
+// Every memo of the decoder, one per place that formats or reads.
+struct Memos {
+  // Common readouts.
+  NumberMemo track, magneticTrack, speed, altitude;
+  PatternMemo heading{"##0"}, magneticHeading{"##0"}, speedShown{"##0.0"}, altitudeShown{"##,##0"};
+  // Positions and fix values of the sentence screens.
+  PatternMemo ggaLatitude{"00:00.0000"}, ggaLongitude{"000:00.0000"}, ggaSatellites{"#0"}, ggaDilution{"0.0"},
+      ggaAltitude{"0.0"}, ggaGeoid{"0.0"};
+  PatternMemo rmcLatitude{"00:00.0000"}, rmcLongitude{"000:00.0000"};
+  PatternMemo garminLatitude{"00:00.0000"}, garminLongitude{"000:00.0000"};
+};
 
 }  // namespace devices::gps

@@ -14,7 +14,7 @@
 namespace devices {
 
 using gps::FieldWalk;
-using gps::formatField;
+using gps::positionText;
 using platform::midText;
 using platform::readNumber;
 namespace color = platform::color;
@@ -42,10 +42,13 @@ void GpsDecoder::decodePGRMF() {
   screens::form20& f20 = app_.form20();
   FieldWalk w(app_.GPSLine);
 
-  platform::Label* const fields[] = {
-      &f20.GPSWeekNumber, &f20.GPSSecondsNumber, &f20.GPSUTCDate,      &f20.GPSUTCTime, &f20.GPSLeapSecondCount,
-      &f20.GPSLatitude,   &f20.GPSHemisphereNS,  &f20.GPSLongitude,    &f20.GPSHemisphereEW, &f20.GPSMode,
-      &f20.GPSFixType,    &f20.GPSSpeed,         &f20.GPSCourse,       &f20.GPSPDP};
+  platform::Label* const fields[] = {&f20.GPSWeekNumber,      &f20.GPSSecondsNumber,
+                                     &f20.GPSUTCDate,         &f20.GPSUTCTime,
+                                     &f20.GPSLeapSecondCount, &f20.GPSLatitude,
+                                     &f20.GPSHemisphereNS,    &f20.GPSLongitude,
+                                     &f20.GPSHemisphereEW,    &f20.GPSMode,
+                                     &f20.GPSFixType,         &f20.GPSSpeed,
+                                     &f20.GPSCourse,          &f20.GPSPDP};
   bool firstField = true;
   for (platform::Label* label : fields) {
     const auto t = firstField ? w.first() : w.next();
@@ -59,11 +62,11 @@ void GpsDecoder::decodePGRMF() {
   if (!app_.GarminSource) return;
   shell::Form1& f1 = app_.form1();
   screens::Form9& f9 = app_.form9();
-  f1.DataLatitude.setCaption(f20.GPSHemisphereNS.caption() + " " +
-                             formatField(f20.GPSLatitude.caption(), "00:00.0000"));
+  f1.DataLatitude.setCaption(
+      positionText(f20.GPSHemisphereNS.caption(), memo_->garminLatitude.field(f20.GPSLatitude.caption())));
   f9.DataLatitude.setCaption(f1.DataLatitude.caption());
-  f1.DataLongitude.setCaption(f20.GPSHemisphereEW.caption() + " " +
-                              formatField(f20.GPSLongitude.caption(), "000:00.0000"));
+  f1.DataLongitude.setCaption(
+      positionText(f20.GPSHemisphereEW.caption(), memo_->garminLongitude.field(f20.GPSLongitude.caption())));
   f9.DataLongitude.setCaption(f1.DataLongitude.caption());
 
   const std::string& fix = f20.GPSFixType.caption();
@@ -116,9 +119,9 @@ void GpsDecoder::decodePGRMH() {
   screens::form20& f20 = app_.form20();
   FieldWalk w(app_.GPSLine);
 
-  platform::Label* const fields[] = {&f20.GPSDataStatus,        &f20.GPSVerticalSpeed,       &f20.GPSProfileError,
-                                     &f20.GPSVertSpeedToTarget, &f20.GPSVertSpeedToWayPoint, &f20.GPSEstAGL,
-                                     &f20.GPSDesiredTrack};
+  platform::Label* const fields[] = {
+      &f20.GPSDataStatus,          &f20.GPSVerticalSpeed, &f20.GPSProfileError, &f20.GPSVertSpeedToTarget,
+      &f20.GPSVertSpeedToWayPoint, &f20.GPSEstAGL,        &f20.GPSDesiredTrack};
   bool firstField = true;
   for (platform::Label* label : fields) {
     const auto t = firstField ? w.first() : w.next();
@@ -162,9 +165,9 @@ void GpsDecoder::decodePGRMT() {
     platform::OleColor failure;
   };
   const Lamp lamps[] = {
-      {&f20.LightROMChecksum, "P", color::Red},  {&f20.LightReceiver, "P", color::Red},
-      {&f20.LightStored, "R", color::Yellow},    {&f20.LightClock, "R", color::Yellow},
-      {&f20.LightOscDrift, "P", color::Red},     {&f20.LightDataCollection, "C", color::Green},
+      {&f20.LightROMChecksum, "P", color::Red}, {&f20.LightReceiver, "P", color::Red},
+      {&f20.LightStored, "R", color::Yellow},   {&f20.LightClock, "R", color::Yellow},
+      {&f20.LightOscDrift, "P", color::Red},    {&f20.LightDataCollection, "C", color::Green},
   };
   for (const Lamp& l : lamps) {
     if (!(t = w.next())) return;
@@ -203,7 +206,8 @@ void GpsDecoder::decodePGRMZ() {
   f20.GPSAltitudeFixType.setCaption(*t);
 
   // The shared altitude text is in metres, as the NMEA fix gives it.
-  if (app_.GarminSource) app_.GPSAltitudeText = platform::numberText(readNumber(f20.GPSAltitude.caption()) / 3.2808);
+  if (app_.GarminSource)
+    app_.GPSAltitudeText = platform::numberText(readNumber(f20.GPSAltitude.caption()) / 3.2808);
 }
 
 // $PGRMB,301.0,100,12,0,46,K,A,W,A*5A

@@ -13,7 +13,6 @@ namespace devices {
 
 using gps::FieldWalk;
 using gps::fixTimeText;
-using gps::formatField;
 using gps::positionText;
 using platform::midText;
 
@@ -28,19 +27,19 @@ void GpsDecoder::decodeGPGGA() {
   if (!t) return;
   f21.GPGGAFixTime.setCaption(fixTimeText(*t));
   if (!(t = w.next())) return;
-  f21.GPGGALatitude.setCaption(positionText(w.afterEnd(), *t, "00:00.0000"));
+  f21.GPGGALatitude.setCaption(positionText(w.afterEnd(), memo_->ggaLatitude.field(*t)));
   if (!(t = w.afterOne())) return;
-  f21.GPGGALongitude.setCaption(positionText(w.afterEnd(), *t, "000:00.0000"));
+  f21.GPGGALongitude.setCaption(positionText(w.afterEnd(), memo_->ggaLongitude.field(*t)));
   if (!(t = w.afterOne())) return;
   f21.GPGGAFixType.setCaption(*t);
   if (!(t = w.next())) return;
-  f21.GPGGASatelliteTracked.setCaption(formatField(*t, "#0"));
+  f21.GPGGASatelliteTracked.setCaption(memo_->ggaSatellites.field(*t));
   if (!(t = w.next())) return;
-  f21.GPGGAHorizonDilution.setCaption(formatField(*t, "0.0"));
+  f21.GPGGAHorizonDilution.setCaption(memo_->ggaDilution.field(*t));
   if (!(t = w.next())) return;
-  f21.GPGGAAltitude.setCaption(formatField(*t, "0.0"));
+  f21.GPGGAAltitude.setCaption(memo_->ggaAltitude.field(*t));
   if (!(t = w.afterOne())) return;
-  f21.GPGGAGeoidHeight.setCaption(formatField(*t, "0.0"));
+  f21.GPGGAGeoidHeight.setCaption(memo_->ggaGeoid.field(*t));
 
   if (!app_.NMEASource) return;
   shell::Form1& f1 = app_.form1();
@@ -80,9 +79,9 @@ void GpsDecoder::decodeGPRMC() {
   f21.GPRMCStatus.setCaption(*t);
   if (nmea) app_.GPSStatusText = *t;
   if (!(t = w.next())) return;
-  f21.GPRMCLatitude.setCaption(positionText(w.afterEnd(), *t, "00:00.0000"));
+  f21.GPRMCLatitude.setCaption(positionText(w.afterEnd(), memo_->rmcLatitude.field(*t)));
   if (!(t = w.afterOne())) return;
-  f21.GPRMCLongitude.setCaption(positionText(w.afterEnd(), *t, "000:00.0000"));
+  f21.GPRMCLongitude.setCaption(positionText(w.afterEnd(), memo_->rmcLongitude.field(*t)));
   if (!(t = w.afterOne())) return;
   f21.GPRMCSpeed.setCaption(*t);
   if (!(t = w.next())) return;

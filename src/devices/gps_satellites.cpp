@@ -143,8 +143,10 @@ void GpsDecoder::drawSkyPlot() {
     // file is missing is not set, so the marker keeps the one it had.
     static constexpr const char* kPictures[] = {"photo\\GPS_GREEN_Small.bmp", "photo\\GPS_YELLOW_Small.bmp",
                                                 "photo\\GPS_RED_Small.bmp"};
-    std::string paths[3];
-    int present[3] = {-1, -1, -1};  // looked up once per drawing
+    if (pictures_[0].empty())
+      for (std::size_t k = 0; k < 3; ++k)
+        pictures_[k] = platform::joinPath(platform::programFolder(), kPictures[k]);
+    int present[3] = {-1, -1, -1};  // looked up at most once per drawing
     for (int i = 1; i <= 49; ++i) {
       platform::Image& marker = f21.Sat_Green[i];
       const auto e = static_cast<std::size_t>(i);
@@ -156,17 +158,18 @@ void GpsDecoder::drawSkyPlot() {
       marker.setTop(SatTop_[e]);
       marker.setLeft(SatLeft_[e]);
       marker.setToolTip(SatToolTip_[e]);
-      const int kind = static_cast<int>(signalOf(readNumber(SatSNRText_[e])));
-      if (present[kind] < 0) {
-        paths[kind] = platform::joinPath(platform::programFolder(), kPictures[kind]);
-        present[kind] = platform::fileExists(paths[kind]) ? 1 : 0;
+      const auto kind = static_cast<std::size_t>(signalOf(readNumber(SatSNRText_[e])));
+      const std::string& path = pictures_[kind];
+      if (marker.picture() != path) {
+        if (present[kind] < 0) present[kind] = platform::fileExists(path) ? 1 : 0;
+        if (present[kind] == 1) marker.setPicture(path);
       }
-      if (present[kind] == 1) marker.setPicture(paths[kind]);
       SatActive_[e] = false;
     }
   } else {
     // Satellite numbers coloured by signal strength.
-    static constexpr platform::OleColor kColours[] = {0x808000, platform::color::Yellow, platform::color::Red};
+    static constexpr platform::OleColor kColours[] = {0x808000, platform::color::Yellow,
+                                                      platform::color::Red};
     for (int i = 1; i <= 49; ++i) {
       platform::Label& marker = f21.GPS_SV_Number[i];
       const auto e = static_cast<std::size_t>(i);

@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr std::string_view kFixSentence = "$PGRMF,290,293895,160305,093802,13,5213.1439,N,02100.6511,E,A,2,0,226,2,1*11";
+constexpr std::string_view kFixSentence =
+    "$PGRMF,290,293895,160305,093802,13,5213.1439,N,02100.6511,E,A,2,0,226,2,1*11";
 
 class GpsGarminTest : public testsupport::AppTest {
  protected:
@@ -41,11 +42,21 @@ TEST_F(GpsGarminTest, FixDataFillsGarminScreenAndMainReadouts) {
   feed(kFixSentence);
 
   const std::pair<platform::Label*, const char*> labels[] = {
-      {&f20().GPSWeekNumber, "290"},  {&f20().GPSSecondsNumber, "293895"}, {&f20().GPSUTCDate, "160305"},
-      {&f20().GPSUTCTime, "093802"},  {&f20().GPSLeapSecondCount, "13"},   {&f20().GPSLatitude, "5213.1439"},
-      {&f20().GPSHemisphereNS, "N"},  {&f20().GPSLongitude, "02100.6511"}, {&f20().GPSHemisphereEW, "E"},
-      {&f20().GPSMode, "A"},          {&f20().GPSFixType, "2"},            {&f20().GPSSpeed, "0"},
-      {&f20().GPSCourse, "226"},      {&f20().GPSPDP, "2"},                {&f20().GPSTDP, "1"},
+      {&f20().GPSWeekNumber, "290"},
+      {&f20().GPSSecondsNumber, "293895"},
+      {&f20().GPSUTCDate, "160305"},
+      {&f20().GPSUTCTime, "093802"},
+      {&f20().GPSLeapSecondCount, "13"},
+      {&f20().GPSLatitude, "5213.1439"},
+      {&f20().GPSHemisphereNS, "N"},
+      {&f20().GPSLongitude, "02100.6511"},
+      {&f20().GPSHemisphereEW, "E"},
+      {&f20().GPSMode, "A"},
+      {&f20().GPSFixType, "2"},
+      {&f20().GPSSpeed, "0"},
+      {&f20().GPSCourse, "226"},
+      {&f20().GPSPDP, "2"},
+      {&f20().GPSTDP, "1"},
   };
   for (const auto& [label, caption] : labels) EXPECT_EQ(label->caption(), caption) << label->name();
 
@@ -92,10 +103,11 @@ TEST_F(GpsGarminTest, FixTypeSetsFixTextAndLights) {
   };
   // "3" is no fix type of the sentence: text and lights stay as the last one
   // left them.
-  const Case cases[] = {{"0", "NO FIX", 255}, {"1", "2D FIX", 65535}, {"2", "3D FIX", 65280},
+  const Case cases[] = {{"0", "NO FIX", 255},   {"1", "2D FIX", 65535}, {"2", "3D FIX", 65280},
                         {"3", "3D FIX", 65280}, {"1", "2D FIX", 65535}, {"", "2D FIX", 65535}};
   for (const Case& c : cases) {
-    feed(std::string("$PGRMF,290,293895,160305,093802,13,5213.1439,N,02100.6511,E,A,") + c.type + ",0,226,2,1*11");
+    feed(std::string("$PGRMF,290,293895,160305,093802,13,5213.1439,N,02100.6511,E,A,") + c.type +
+         ",0,226,2,1*11");
     EXPECT_EQ(f1().GPSFixMode.caption(), c.text) << "type " << c.type;
     EXPECT_EQ(f9().GPSFixMode.caption(), c.text) << "type " << c.type;
     EXPECT_EQ(f1().GPSTrackingLight.fillColor(), c.light) << "type " << c.type;

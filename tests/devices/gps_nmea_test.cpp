@@ -246,8 +246,8 @@ TEST_F(GpsNmeaTest, EachSentenceLowersOnlyItsOwnCounter) {
     std::string_view line;
     std::size_t counter;
   };
-  const Case cases[] = {{kGGA, kGPGGA}, {kRMC, kGPRMC}, {kVTG, kGPVTG}, {kBOD, kGPBOD},
-                        {"$GPGSV,1,1,00*79", kGPGSV}};
+  const Case cases[] = {
+      {kGGA, kGPGGA}, {kRMC, kGPRMC}, {kVTG, kGPVTG}, {kBOD, kGPBOD}, {"$GPGSV,1,1,00*79", kGPGSV}};
   for (const Case& c : cases) {
     app->SentenceDataAge.fill(10);
     feed(c.line);

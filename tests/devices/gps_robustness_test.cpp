@@ -24,7 +24,9 @@ namespace {
 class ChangeLog : public platform::ScreenObserver {
  public:
   void screenChanged(platform::Screen&) override {}
-  void controlChanged(platform::Control& c) override { changed.insert(c.screen()->name() + "." + c.objectName()); }
+  void controlChanged(platform::Control& c) override {
+    changed.insert(c.screen()->name() + "." + c.objectName());
+  }
   void screenActivated(platform::Screen&) override {}
   void screenUnloaded(platform::Screen&) override {}
   std::set<std::string> changed;
@@ -210,7 +212,9 @@ TEST_F(GpsRobustnessTest, LowerCaseSentenceRunsOnlyTheCommonReadouts) {
   feed("$gpgga,123519,4807.038,n,01131.000,e,1,08,0.9,545.4,m,46.9,m,,*47");
   feed("$pgrmz,1494,f,3*23");
   for (const std::string& c : log.changed) {
-    EXPECT_TRUE(c.rfind("Form1.GPSData", 0) == 0 || c.rfind("Form9.", 0) == 0 || c == "Form1.GPSTrackingLight") << c;
+    EXPECT_TRUE(c.rfind("Form1.GPSData", 0) == 0 || c.rfind("Form9.", 0) == 0 ||
+                c == "Form1.GPSTrackingLight")
+        << c;
   }
   EXPECT_EQ(f21().GPGGAFixTime.caption(), "");
   for (std::size_t k = 0; k < kSentenceKinds; ++k) EXPECT_EQ(app->SentenceDataAge[k], 10);
@@ -248,8 +252,8 @@ TEST_F(GpsRobustnessTest, VeryLongLines) {
 struct Allowed {
   std::string_view sentence;
   std::size_t counter;
-  const char* screen;      // sentence screen
-  const char* frame;       // its frame there
+  const char* screen;         // sentence screen
+  const char* frame;          // its frame there
   std::set<std::string> fed;  // further controls, "Screen.Control"
 };
 
@@ -270,10 +274,14 @@ std::vector<Allowed> allowedChanges() {
   for (int i = 0; i <= 49; ++i) gsv.insert("form21.GPS_SV_Number_" + std::to_string(i));
   return {
       {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47", kGPGGA, "form21", "Frame1", gga},
-      {"$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A", kGPRMC, "form21", "Frame2",
+      {"$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A",
+       kGPRMC,
+       "form21",
+       "Frame2",
        {"Form1.GPSTime"}},
       {"$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K*48", kGPVTG, "form21", "Frame4", {}},
-      {"$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75", kGPGSV, "form21", "GPSSVFrame", gsv},
+      {"$GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75", kGPGSV, "form21", "GPSSVFrame",
+       gsv},
       {"$GPBOD,099.3,T,105.6,M,POINTB,POINTA*45", kGPBOD, "form21", "Frame5", {}},
       {"$PGRME,15.0,M,45.0,M,25.0,M*1C", kPGRME, "form20", "Frame2", {}},
       {"$PGRMF,290,293895,160305,093802,13,5213.1439,N,02100.6511,E,A,2,0,226,2,1*11", kPGRMF, "form20",
@@ -289,9 +297,9 @@ std::vector<Allowed> allowedChanges() {
 
 bool isCommonReadout(const std::string& c) {
   static const std::set<std::string> tail = {
-      "Form1.GPSDataHeading",  "Form1.GPSDataHeadingMag", "Form1.GPSDataAirspeed", "Form1.GPSDataAltitude",
-      "Form1.GPSTrackingLight", "Form9.HeadingGuage",     "Form9.HeadingLabel",    "Form9.AirspeedGuage",
-      "Form9.AirspeedLabel",   "Form9.AltitudeGuage",     "Form9.AltitudeLabel",   "Form9.GPSTrackingLight"};
+      "Form1.GPSDataHeading",   "Form1.GPSDataHeadingMag", "Form1.GPSDataAirspeed", "Form1.GPSDataAltitude",
+      "Form1.GPSTrackingLight", "Form9.HeadingGuage",      "Form9.HeadingLabel",    "Form9.AirspeedGuage",
+      "Form9.AirspeedLabel",    "Form9.AltitudeGuage",     "Form9.AltitudeLabel",   "Form9.GPSTrackingLight"};
   return tail.count(c) != 0;
 }
 
@@ -315,10 +323,18 @@ TEST_F(GpsRobustnessTest, DamagedSentencesChangeOnlyTheirOwnFrameAndReadouts) {
         for (int d = 0; d < damage; ++d) {
           const std::size_t at = 6 + pick(line.size() - 5);
           switch (pick(4)) {
-            case 0: line.resize(at); break;
-            case 1: if (at < line.size()) line[at] = alphabet[pick(alphabet.size())]; break;
-            case 2: line.insert(at, 1, alphabet[pick(alphabet.size())]); break;
-            default: if (at < line.size()) line.erase(at, 1); break;
+            case 0:
+              line.resize(at);
+              break;
+            case 1:
+              if (at < line.size()) line[at] = alphabet[pick(alphabet.size())];
+              break;
+            case 2:
+              line.insert(at, 1, alphabet[pick(alphabet.size())]);
+              break;
+            default:
+              if (at < line.size()) line.erase(at, 1);
+              break;
           }
         }
         // Now and then a number far out of range.
@@ -335,7 +351,7 @@ TEST_F(GpsRobustnessTest, DamagedSentencesChangeOnlyTheirOwnFrameAndReadouts) {
             if (c.compare(0, dot, kind.screen) != 0) return false;
             const platform::Control* control =
                 (std::string_view(kind.screen) == "form20" ? static_cast<platform::Screen&>(f20())
-                                                            : static_cast<platform::Screen&>(f21()))
+                                                           : static_cast<platform::Screen&>(f21()))
                     .findControl(c.substr(dot + 1));
             return control && control->container() && control->container()->name() == kind.frame;
           }();

@@ -45,9 +45,9 @@ struct Marker {
   const char* colour;  // picture name part
 };
 constexpr Marker kCycleAMarkers[] = {
-    {1, 2098, 1429, "GREEN"}, {2, 580, 878, "GREEN"},   {12, 1071, 384, "GREEN"},
+    {1, 2098, 1429, "GREEN"}, {2, 580, 878, "GREEN"},     {12, 1071, 384, "GREEN"},
     {14, 679, 2160, "GREEN"}, {15, 1395, 1515, "YELLOW"}, {16, 1395, 2790, "RED"},
-    {20, 1846, 1966, "RED"},  {21, 1027, 1302, "GREEN"}, {25, 2358, 1003, "RED"},
+    {20, 1846, 1966, "RED"},  {21, 1027, 1302, "GREEN"},  {25, 2358, 1003, "RED"},
 };
 
 class GpsSatellitesTest : public testsupport::AppTest {
@@ -233,9 +233,11 @@ TEST_F(GpsSatellitesTest, SatellitesBeyondTheBarsAndNumbersBeyondThePlot) {
 }
 
 TEST_F(GpsSatellitesTest, SentenceCountShowsWithItsSignPlace) {
-  const std::pair<std::string_view, const char*> cases[] = {
-      {"$GPGSV,2,1,00*79", " 2"}, {"$GPGSV,0,1,00*79", " 0"}, {"$GPGSV,-1,1,00*79", "-1"},
-      {"$GPGSV,,1,00*79", " 0"},  {"$GPGSV,1.5,1,00*79", " 1.5"}};
+  const std::pair<std::string_view, const char*> cases[] = {{"$GPGSV,2,1,00*79", " 2"},
+                                                            {"$GPGSV,0,1,00*79", " 0"},
+                                                            {"$GPGSV,-1,1,00*79", "-1"},
+                                                            {"$GPGSV,,1,00*79", " 0"},
+                                                            {"$GPGSV,1.5,1,00*79", " 1.5"}};
   for (const auto& [line, shown] : cases) {
     feed(line);
     EXPECT_EQ(f21().GPGSVSentenances.caption(), shown) << line;
