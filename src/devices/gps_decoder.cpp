@@ -1,12 +1,111 @@
 #include "devices/gps_decoder.h"
 
+#include <cstring>
+
 #include "app/app.h"
+#include "devices/gps_fields.h"
+#include "platform/numbers.h"
+#include "screens/form21.h"
+#include "screens/form9.h"
+#include "settings/form2.h"
+#include "shell/form1.h"
 
 namespace devices {
 
-GpsDecoder::GpsDecoder(App& app) : app_(app) {}
+namespace {
+
+constexpr std::size_t kNoCounter = kSentenceKinds;
+
+struct SentenceCase {
+  const char* name;  // the first six characters of the line, case as sent
+  void (GpsDecoder::*decode)();
+  std::size_t counter;  // SentenceDataAge element the sentence lowers
+};
+
+}  // namespace
+
+GpsDecoder::GpsDecoder(App& app) : app_(app), memo_(std::make_unique<gps::Memos>()) {}
 GpsDecoder::~GpsDecoder() = default;
 void GpsDecoder::wire(ScreenId) {}
-void GpsDecoder::ParseGPSSentence() {}
+
+void GpsDecoder::ParseGPSSentence() {
+  static constexpr SentenceCase kCases[] = {
+      {"$GPGGA", &GpsDecoder::decodeGPGGA, kGPGGA}, {"$GPRMC", &GpsDecoder::decodeGPRMC, kGPRMC},
+      {"$GPVTG", &GpsDecoder::decodeGPVTG, kGPVTG}, {"$GPGSV", &GpsDecoder::decodeGPGSV, kGPGSV},
+      {"$GPBOD", &GpsDecoder::decodeGPBOD, kGPBOD}, {"$PGRME", &GpsDecoder::decodePGRME, kPGRME},
+      {"$PGRMF", &GpsDecoder::decodePGRMF, kPGRMF}, {"$PGRMM", &GpsDecoder::decodePGRMM, kPGRMM},
+      {"$PGRMH", &GpsDecoder::decodePGRMH, kPGRMH}, {"$PGRMT", &GpsDecoder::decodePGRMT, kNoCounter},
+      {"$PGRMV", &GpsDecoder::decodePGRMV, kPGRMV}, {"$PGRMZ", &GpsDecoder::decodePGRMZ, kPGRMZ},
+      {"$PGRMB", &GpsDecoder::decodePGRMB, kPGRMB},
+  };
+
+  const std::string_view line = app_.GPSLine;
+  if (line.size() >= 6) {
+    for (const SentenceCase& c : kCases) {
+      if (std::memcmp(line.data(), c.name, 6) != 0) continue;
+      // A step that fails (a number too big for its store, a missing control
+      // element) is abandoned; what the case wrote before it stays.
+      try {
+        (this->*c.decode)();
+      } catch (const platform::RunError&) {
+      }
+      // The activity counter falls whether or not the fields were good.
+      if (c.counter != kNoCounter) changeAge(app_.SentenceDataAge[c.counter], -2);
+      break;
+    }
+  }
+  try {
+    commonTail();
+  } catch (const platform::RunError&) {
+  }
+}
+
+void GpsDecoder::commonTail() {
+  gps::Memos& m = *memo_;
+  shell::Form1& f1 = app_.form1();
+  screens::Form9& f9 = app_.form9();
+  settings::Form2& f2 = app_.form2();
+
+  // The track of the last fix under the NMEA source; no Garmin sentence
+  // writes it.
+  const double heading = m.track(app_.GPSTrackText);
+  f1.GPSDataHeading.setCaption(m.heading.number(heading));
+  f9.HeadingGuage.setValue(heading);
+  f9.HeadingLabel.setValue(heading);
+  f9.HeadingLabel.setUnitsText(" Deg");
+
+  // The magnetic track is shown only while $GPVTG sentences keep arriving.
+  if (app_.SentenceDataAge[kGPVTG] < 2)
+    f1.GPSDataHeadingMag.setCaption(
+        m.magneticHeading.number(m.magneticTrack(app_.form21().GPVTG_MagneticTrack.caption())));
+
+  // Speed arrives in knots and altitude in metres.
+  auto show = [&](double speed, const char* speedUnits, double altitude, const char* altitudeUnits) {
+    f1.GPSDataAirspeed.setCaption(m.speedShown.number(speed));
+    f9.AirspeedGuage.setValue(speed);
+    f9.AirspeedLabel.setValue(speed);
+    f9.AirspeedLabel.setUnitsText(speedUnits);
+    f1.GPSDataAltitude.setCaption(m.altitudeShown.number(altitude));
+    f9.AltitudeGuage.setValue(altitude);
+    f9.AltitudeLabel.setValue(altitude);
+    f9.AltitudeLabel.setUnitsText(altitudeUnits);
+  };
+  const double knots = m.speed(app_.GPSSpeedText);
+  const double metres = m.altitude(app_.GPSAltitudeText);
+  if (f2.UnitKiloMeters.value()) show(knots * 1.8519983985184, " k/hr", metres, " M");
+  if (f2.UnitsMeter.value()) show(knots * 0.514444, " m/sec", metres, " M");
+  if (f2.UnitsKnots.value()) show(knots, " Kts", metres * 3.2808, " Ft");
+  if (f2.UnitMiles.value()) show(knots * 1.15077845382964, " MPH", metres * 3.2808, " Ft");
+
+  // Under the Garmin source the fix light follows $PGRMF instead.
+  if (app_.NMEASource) {
+    const platform::OleColor light =
+        app_.GPSStatusText == "A" ? platform::color::BrightGreen : platform::color::Red;
+    f1.GPSTrackingLight.setFillColor(light);
+    f9.GPSTrackingLight.setFillColor(light);
+  }
+
+  changeAge(app_.SourceDataAge[kGPS], -2);
+}
 
 }  // namespace devices

@@ -1,11 +1,22 @@
 #pragma once
 // The GPS decoder: NMEA-0183 and Garmin sentences.
 
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
 #include "app/screen_id.h"
+#include "platform/vb.h"
 
 class App;
 
 namespace devices {
+
+namespace gps {
+struct Memos;
+}
 
 class GpsDecoder {
  public:
@@ -13,11 +24,62 @@ class GpsDecoder {
   ~GpsDecoder();
   void wire(ScreenId id);
 
-  // Decodes GPSLine.
+  // Decodes GPSLine: the sentence's own case (chosen by its first six
+  // characters), its activity counter, then the readouts common to every line.
+  // Never fails towards the caller.
   void ParseGPSSentence();
 
+  // The main window's time text of the last Garmin fix: hour and minute
+  // digits, a colon, the seconds.
+  const std::string& GPSTimeText() const { return GPSTimeText_; }
+
+  // Satellite table of the sky plot, by satellite number; entry 0 collects
+  // satellites numbered above 49 (or not numbered), entries 0 and 50 are never
+  // drawn. Written by the $GPGSV case only.
+  static constexpr int kSatEntries = 51;
+  const std::array<platform::VbBool, kSatEntries>& SatActive() const { return SatActive_; }
+  const std::array<std::string, kSatEntries>& SatSNRText() const { return SatSNRText_; }
+  const std::array<std::string, kSatEntries>& SatToolTip() const { return SatToolTip_; }
+  const std::array<std::int16_t, kSatEntries>& SatTop() const { return SatTop_; }
+  const std::array<std::int16_t, kSatEntries>& SatLeft() const { return SatLeft_; }
+  std::int16_t SatelliteBarIndex() const { return SatelliteBarIndex_; }
+
  private:
+  // Sentence cases; each returns early when its sentence is cut.
+  void decodeGPGGA();
+  void decodeGPRMC();
+  void decodeGPVTG();
+  void decodeGPBOD();
+  void decodeGPGSV();
+  void decodePGRME();
+  void decodePGRMF();
+  void decodePGRMM();
+  void decodePGRMH();
+  void decodePGRMT();
+  void decodePGRMV();
+  void decodePGRMZ();
+  void decodePGRMB();
+
+  // Heading, magnetic heading, speed and altitude in the chosen units, fix
+  // light and link age: after every line.
+  void commonTail();
+
+  // Satellites in view.
+  void drawSkyPlot();
+  void storeSatellite(std::string_view prn, std::string_view elev, std::string_view az, std::string_view snr);
+
   App& app_;
+  std::unique_ptr<gps::Memos> memo_;
+  std::string GPSTimeText_;
+  // Marker picture files, found in the program folder on first use.
+  std::array<std::string, 3> pictures_;
+
+  std::array<platform::VbBool, kSatEntries> SatActive_{};
+  std::array<std::string, kSatEntries> SatSNRText_{};
+  std::array<std::string, kSatEntries> SatToolTip_{};
+  std::array<std::int16_t, kSatEntries> SatTop_{};
+  std::array<std::int16_t, kSatEntries> SatLeft_{};
+  std::int16_t SatelliteBarIndex_ = 0;
 };
 
 }  // namespace devices
