@@ -1,18 +1,179 @@
+// The main window's clicks: its buttons, port labels and readouts are the
+// doors to the other screens. Each opening records the main window as the
+// screen to come back to, so the opened screen's RETURN brings it back.
+
+#include <initializer_list>
+
 #include "app/app.h"
 #include "config/config.h"
+#include "devices/devices.h"
+#include "devices/serial_links.h"
+#include "recorder/form15.h"
+#include "screens/form20.h"
+#include "screens/form21.h"
+#include "screens/form4.h"
+#include "screens/form5.h"
+#include "screens/form8.h"
+#include "screens/form9.h"
+#include "screens/screen_setups.h"
+#include "screens/screens.h"
+#include "settings/form2.h"
+#include "settings/settings.h"
+#include "shell/form1.h"
+#include "shell/form3.h"
 #include "shell/shell.h"
 
 namespace shell {
 
-void Shell::ShowSettingsScreen() {}
-void Shell::EFISCommPort_Click() {}
-void Shell::EMSCommPort_Click() {}
-void Shell::GPSCommPort_Click() {}
+namespace {
+
+constexpr const char* kEFISCaption = "EFIS COMM PORT DATA";
+constexpr const char* kEngineCaption = "ENGINE COMM PORT DATA";
+
+// Tabs of the settings screen, counted from 1.
+constexpr int kTabEFIS = 1;
+constexpr int kTabEMS = 2;
+constexpr int kTabGPS = 3;
+constexpr int kTabSampleRate = 6;
+
+}  // namespace
+
+void Shell::ShowSettingsScreen() {
+  app_.devices().links().ListAvailComPorts();
+  app_.settings().LoadDataFolder();
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  app_.form2().show();
+  app_.form1().hide();
+}
+
+// The tab is chosen first; the tab strip's own click then shows its settings.
+void Shell::ShowSettingsTab(int tab) {
+  app_.form2().TabStrip1.selectTab(tab);
+  ShowSettingsScreen();
+}
+
+// The EFIS port label and readouts: the EFIS data-file list while the EFIS
+// plays a recorded file, otherwise the raw view on the EFIS port.
+void Shell::EFISCommPort_Click() {
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  if (app_.form2().EFIS_FILE.value()) {
+    app_.form15().show();
+    app_.form1().hide();
+    return;
+  }
+  Form3& view = app_.form3();
+  app_.RawViewEFIS = true;
+  app_.RawViewGPS = false;
+  app_.RawViewEMS = false;
+  ClearScreen();
+  view.Frame1.setCaption(kEFISCaption);
+  app_.RawViewFrozen = false;
+  view.FreezeButton.setBackColor(platform::color::ButtonFace);
+  view.show();
+  app_.form1().hide();
+}
+
+void Shell::EMSCommPort_Click() {
+  Form3& view = app_.form3();
+  ClearScreen();
+  view.Frame1.setCaption(kEngineCaption);
+  view.FreezeButton.setBackColor(platform::color::ButtonFace);
+  app_.RawViewFrozen = false;
+  app_.RawViewEMS = true;
+  app_.RawViewEFIS = false;
+  app_.RawViewGPS = false;
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  view.show();
+  app_.form1().hide();
+}
+
+// The sentence screens of the position source; the two tests are separate,
+// so with both sources set both screens open.
+void Shell::GPSCommPort_Click() {
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  if (app_.GarminSource) {
+    app_.form20().show();
+    app_.form1().hide();
+  }
+  if (app_.NMEASource) {
+    app_.form21().show();
+    app_.form1().hide();
+  }
+}
 
 // The settings screens ask for the configuration file to be written.
 void Shell::SaveConfig_Click() {
   app_.SaveConfigRequest = true;
   app_.config().LoadSaveFiles();
+}
+
+// The instrument screens open over the main window, which stays on view; each
+// is set up with the current limits and units before it shows.
+void Shell::Command2_Click() {
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  app_.instruments().setups().Update_Form8_data();
+  app_.form8().show();
+}
+
+void Shell::Command1_Click() {
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  app_.instruments().setups().Update_Form9_data();
+  app_.form9().show();
+}
+
+void Shell::Command4_Click() {
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  ShowEngineInstruments();
+}
+
+// The main window goes first; the engine data screen of the monitor type then
+// takes its place.
+void Shell::Command3_Click() {
+  app_.form1().hide();
+  ClearCameFrom();
+  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  const settings::Form2& s = app_.form2();
+  if (s.EMSGRANDRAPIDS.value() || s.EMSGR2000.value())
+    app_.form5().show();
+  else
+    app_.form4().show();
+}
+
+void Shell::wireMainWindow() {
+  Form1& f = app_.form1();
+  f.Command1.onClick = [this] { Command1_Click(); };
+  f.Command2.onClick = [this] { Command2_Click(); };
+  f.Command3.onClick = [this] { Command3_Click(); };
+  f.Command4.onClick = [this] { Command4_Click(); };
+  f.SetTime.onClick = [this] { SetTime_Click(); };
+
+  f.ConfigCommPorts.onClick = [this] { ShowSettingsScreen(); };
+  f.RecorderFolderName.onClick = [this] { ShowSettingsScreen(); };
+  f.EFISSettings.onClick = [this] { ShowSettingsTab(kTabEFIS); };
+  f.EMSSettings.onClick = [this] { ShowSettingsTab(kTabEMS); };
+  f.GPSSettings.onClick = [this] { ShowSettingsTab(kTabGPS); };
+  for (platform::Label* l :
+       {&f.SampleInterval, &f.MainInterval, &f.EFISInterval, &f.Label35, &f.Label38, &f.Label39})
+    l->onClick = [this] { ShowSettingsTab(kTabSampleRate); };
+
+  f.EFISCommPort.onClick = [this] { EFISCommPort_Click(); };
+  f.EMSCommPort.onClick = [this] { EMSCommPort_Click(); };
+  f.GPSCommPort.onClick = [this] { GPSCommPort_Click(); };
+  // A readout opens the data of its device; a disabled readout takes no click.
+  for (platform::Label* l : {&f.EFISHHMMSS, &f.DataAirspeed, &f.DataAltitude, &f.DataAOA, &f.DataLateralG,
+                             &f.DataPitch, &f.DataRoll, &f.DataTurnRate, &f.DataVerticalG, &f.DataYaw})
+    l->onClick = [this] { EFISCommPort_Click(); };
+  for (platform::Label* l :
+       {&f.DataLatitude, &f.DataLongitude, &f.GPSDataAirspeed, &f.GPSDataAltitude, &f.GPSDataHeading,
+        &f.GPSDataHeadingMag, &f.GPSFixMode, &f.GPSSatsUsed, &f.GPSTime})
+    l->onClick = [this] { GPSCommPort_Click(); };
 }
 
 }  // namespace shell

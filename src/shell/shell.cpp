@@ -6,7 +6,12 @@
 namespace shell {
 
 Shell::Shell(App& app) : app_(app) {}
-Shell::~Shell() = default;
+
+// The tray outlives the application: its menu request must not reach a shell
+// that is gone.
+Shell::~Shell() {
+  app_.tray().onMenuRequest = nullptr;
+}
 
 void Shell::wire(ScreenId id) {
   if (id == ScreenId::Form1) {
@@ -16,7 +21,12 @@ void Shell::wire(ScreenId id) {
     f.mexit.onClick = [this] { mexit_Click(); };
     f.StartupDelay.onTick = [this] { StartupDelay_Timer(); };
     f.Quartersecondtimer.onTick = [this] { Quartersecondtimer_Timer(); };
+    wireMainWindow();
+    wireTrayMenus();
   }
+  if (id == ScreenId::Form3) wireRawView();
+  wireRawDataOpeners(id);
+  wireScreenButtons(id);
 }
 
 }  // namespace shell

@@ -55,6 +55,17 @@ class Shell {
 
   // Raw port-data view: adds the newest line of the device shown.
   void UpdateCommDataScreen();
+  // Blanks the view's twenty lines; every opener of the view runs it.
+  void ClearScreen();
+  // The view's own buttons.
+  void ClearButton_Click();
+  void FreezeButton_Click();
+  void ReturnButton_Click();
+  // Opens the view on the engine port from a value label of the engine data
+  // screen `clicked` (Form4 or Form5), or on the GPS port from a field of the
+  // GPS sentence screen `clicked` (form20 or form21).
+  void ShowEngineCommData(ScreenId clicked);
+  void ShowGPSCommData(ScreenId clicked);
 
   // Main window handlers used by other screens.
   void ShowSettingsScreen();
@@ -62,12 +73,48 @@ class Shell {
   void EMSCommPort_Click();
   void GPSCommPort_Click();
   void SaveConfig_Click();
+  // The main window's doors to the instrument and engine screens.
+  void Command1_Click();  // GPS INSTRUMENTS
+  void Command2_Click();  // EFIS INSTRUMENTS
+  void Command3_Click();  // ENGINE DATA SCREEN
+  void Command4_Click();  // ENGINE INSTRUMENTS
+  // Opens the settings screen on the tab numbered from 1.
+  void ShowSettingsTab(int tab);
+
+  // Tray icon and the main window's menus.
+  void TrayIcon1_MenuRequest();
+  void menu2_Click();
+  void mhide_Click();
+  void menu_Minimize_All_Click();
+  void menu_Minimize_All_Except_Click();
+
+  // Screen buttons of the engine, instrument and GPS screens: each button runs
+  // one of these actions.
+  void MainRestore();
+  void MainHide(ScreenId self);
+  void ShowEFISInstruments();
+  void ShowGPSInstruments();
+  void ShowEngineInstruments();
+  void ShowADCScreen();
+  void ReturnFromScreen(ScreenId self);
 
   // Setting the PC clock from GPS time.
   void SetTime_Click();
   float GetTimeZoneOffset();
 
  private:
+  // Handlers of each group, attached when their screen is created.
+  void wireMainWindow();
+  void wireRawView();
+  void wireRawDataOpeners(ScreenId id);
+  void wireTrayMenus();
+  void wireScreenButtons(ScreenId id);
+  // Hides every screen by the was-visible rule; where the desktop has no tray
+  // the screens are minimised instead, so none is ever out of reach.
+  void hideForms();
+  // Whether GetShowForms would bring back any window.
+  bool showWouldBringBackAny() const;
+
   // Shut-down: runs one step; a step that fails is skipped.
   void shutdownStep(void (Shell::*step)());
   void closePorts();
