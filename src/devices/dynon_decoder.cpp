@@ -1,5 +1,6 @@
 #include "devices/dynon_decoder.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -28,20 +29,35 @@ double integerField(std::string_view line, std::size_t first, std::size_t count)
   return platform::toInt16(platform::readNumber(columns(line, first, count)));
 }
 
+// A caption or number text joined from a few record fields (at most 32
+// characters), built in place.
+class Joined {
+ public:
+  Joined& operator<<(std::string_view part) {
+    const std::size_t n = std::min(part.size(), sizeof text_ - size_);
+    std::copy_n(part.data(), n, text_ + size_);
+    size_ += n;
+    return *this;
+  }
+  std::string_view view() const { return {text_, size_}; }
+
+ private:
+  char text_[32];
+  std::size_t size_ = 0;
+};
+
 // A decimal field: the integer columns, a point and the fraction columns read
 // as one number, held in single precision.
 double decimalField(std::string_view line, std::size_t first, std::size_t intCount, std::size_t fracCount) {
-  std::string text(columns(line, first, intCount));
-  text += '.';
-  text += columns(line, first + intCount, fracCount);
-  return static_cast<float>(platform::readNumber(text));
+  Joined text;
+  text << columns(line, first, intCount) << "." << columns(line, first + intCount, fracCount);
+  return static_cast<float>(platform::readNumber(text.view()));
 }
 
-std::string joined(std::string_view a, std::string_view separator, std::string_view b) {
-  std::string s;
-  s.reserve(a.size() + separator.size() + b.size());
-  s.append(a).append(separator).append(b);
-  return s;
+void showJoined(platform::Label& label, std::string_view a, std::string_view separator, std::string_view b) {
+  Joined text;
+  text << a << separator << b;
+  label.setCaption(text.view());
 }
 
 }  // namespace
@@ -68,12 +84,9 @@ void DynonDecoder::ParseEMSDynonData() {
     screens::Form4& f = app_.form4();
     dynon::EngineReadings r;
 
-    std::string time(columns(line, 1, 4));
-    time += ':';
-    time += columns(line, 5, 2);
-    time += '.';
-    time += columns(line, 7, 2);
-    f.EMSTime.setCaption(time);
+    Joined time;
+    time << columns(line, 1, 4) << ":" << columns(line, 5, 2) << "." << columns(line, 7, 2);
+    f.EMSTime.setCaption(time.view());
 
     r.manifoldPressure = decimalField(line, 9, 2, 2);
     r.oilTemperature = integerField(line, 13, 3);
@@ -81,9 +94,9 @@ void DynonDecoder::ParseEMSDynonData() {
     r.fuelPressure = decimalField(line, 19, 2, 1);
 
     // Voltage, current and RPM are shown as the monitor sends them.
-    f.EMSVoltage.setCaption(joined(columns(line, 22, 2), ".", columns(line, 24, 1)));
+    showJoined(f.EMSVoltage, columns(line, 22, 2), ".", columns(line, 24, 1));
     f.EMSAmps.setCaption(columns(line, 25, 3));
-    f.EMSRPM.setCaption(joined(columns(line, 28, 3), "0", {}));
+    showJoined(f.EMSRPM, columns(line, 28, 3), "0", {});
 
     r.fuelFlow = decimalField(line, 31, 2, 1);
     r.fuelRemaining = decimalField(line, 34, 3, 1);
@@ -91,9 +104,9 @@ void DynonDecoder::ParseEMSDynonData() {
     r.quantity2 = decimalField(line, 41, 2, 1);
 
     // General-purpose inputs: a three-character name and a five-character value.
-    f.EMSGP1.setCaption(joined(columns(line, 44, 3), " = ", columns(line, 47, 5)));
-    f.EMSGP2.setCaption(joined(columns(line, 52, 3), " = ", columns(line, 55, 5)));
-    f.EMSGP3.setCaption(joined(columns(line, 60, 3), " = ", columns(line, 63, 5)));
+    showJoined(f.EMSGP1, columns(line, 44, 3), " = ", columns(line, 47, 5));
+    showJoined(f.EMSGP2, columns(line, 52, 3), " = ", columns(line, 55, 5));
+    showJoined(f.EMSGP3, columns(line, 60, 3), " = ", columns(line, 63, 5));
 
     r.thermocouple = integerField(line, 68, 4);
     for (std::size_t i = 0; i < 6; ++i) r.egt[i] = integerField(line, 72 + 4 * i, 4);

@@ -59,14 +59,18 @@ bool DynonGauges::englishUnits() {
 }
 
 void DynonGauges::smooth(std::array<float, kReadings>& values) {
+  history_[next_] = values;
+  // Each reading's sum runs from its oldest sample to its newest, which sits
+  // at next_; all readings are summed side by side.
+  std::array<float, kReadings> sum{};
+  auto add = [&](std::size_t slot) {
+    for (std::size_t k = 0; k < kReadings; ++k) sum[k] += history_[slot][k];
+  };
+  for (std::size_t slot = next_ + 1; slot < kWindow; ++slot) add(slot);
+  for (std::size_t slot = 0; slot <= next_; ++slot) add(slot);
   for (std::size_t k = 0; k < kReadings; ++k) {
-    std::array<float, kWindow>& window = history_[k];
-    window[next_] = values[k];
-    // Oldest to newest: the newest sits at next_, the oldest right after it.
-    float sum = 0;
-    for (std::size_t j = 1; j <= kWindow; ++j) sum += window[(next_ + j) % kWindow];
-    if (!std::isfinite(sum)) throw platform::RunError(platform::err::Overflow, "Overflow");
-    values[k] = sum / 10.0f;
+    if (!std::isfinite(sum[k])) throw platform::RunError(platform::err::Overflow, "Overflow");
+    values[k] = sum[k] / 10.0f;
   }
   next_ = (next_ + 1) % kWindow;
 }

@@ -43,9 +43,10 @@ class DynonGauges {
   void smooth(std::array<float, kReadings>& values);
 
   App& app_;
-  // Smoothing windows of live data, one per engine value, all zeros at
-  // start-up and never cleared; slot next_ holds the oldest reading of each.
-  std::array<std::array<float, kWindow>, kReadings> history_{};
+  // Smoothing windows of live data: the last kWindow readings of every engine
+  // value, all zeros at start-up and never cleared; slot next_ holds the
+  // oldest readings.
+  std::array<std::array<float, kReadings>, kWindow> history_{};
   std::size_t next_ = 0;
 };
 
