@@ -41,12 +41,15 @@ double sixteenths(double raw) {
 
 }  // namespace
 
-// XX0C1E2D2D01DF00D4004800DCFFE00A8C00C80238012001180019FFF88000015E5505645785795DC5DD17C1A91AA1C21C31900500C350001234
-// 1-2 not read | 3-8 time h m s (12:30.45) | 9-10 oil pressure | 11-14 manifold pressure /16 | 15-18 oil
-// temperature | 19-22 fuel pressure /16 | 23-26 voltage /16 | 27-30 amperes /16 | 31-34 RPM | 35-38 fuel flow
-// /16 | 39-42 fuel remaining /16 | 43-46, 47-50 quantities /16 | 51-62 three general-purpose inputs /16 |
-// 63-66 thermocouple | 67-84 EGT 1-6 | 85-102 CHT 1-6 | 103-104 contact bits | 105-110 hour meter /16 |
-// 111-116 tach time /16; four-digit fields are signed, the others unsigned.
+// A record, columns 1-66 and 67-116:
+//   XX0C1E2D2D01DF00D4004800DCFFE00A8C00C80238012001180019FFF88000015E
+//   5505645785795DC5DD17C1A91AA1C21C31900500C350001234
+// 1-2 not read | 3-8 time h m s (12:30.45) | 9-10 oil pressure | 11-14 manifold pressure /16 |
+// 15-18 oil temperature | 19-22 fuel pressure /16 | 23-26 voltage /16 | 27-30 amperes /16 | 31-34 RPM |
+// 35-38 fuel flow /16 | 39-42 fuel remaining /16 | 43-46, 47-50 quantities /16 |
+// 51-62 three general-purpose inputs /16 | 63-66 thermocouple | 67-84 EGT 1-6 | 85-102 CHT 1-6 |
+// 103-104 contact bits | 105-110 hour meter /16 | 111-116 tach time /16.
+// Four-digit fields are signed, the others unsigned.
 void DynonDecoder::ParseCSVFile() {
   const std::string_view line = app_.EMSLine;
   const std::size_t length = line.size();

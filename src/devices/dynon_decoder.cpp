@@ -71,12 +71,13 @@ bool DynonDecoder::englishUnits() {
   return s.UnitsKnots.value() || s.UnitMiles.value();
 }
 
-// 123045072992212045045138-052451250356180175GP1 12.5GP2100.0GP3
-// 0.00350136013801400140115001501380425426450451400ZZZZZZ 1-8 time (1230:45.07) | 9-12 manifold pressure, 2
-// decimals | 13-15 oil temperature | 16-18 oil pressure | 19-21 fuel pressure, 1 decimal | 22-24 voltage |
-// 25-27 amperes | 28-30 RPM in tens | 31-33 fuel flow | 34-37 fuel remaining | 38-40, 41-43 quantities |
-// 44-67 three general-purpose inputs, name and value | 68-71 thermocouple | 72-95 EGT 1-6 | 96-113 CHT 1-6 |
-// 114-119 not read
+// A record, columns 1-67 and 68-119:
+//   123045072992212045045138-052451250356180175GP1 12.5GP2100.0GP3  0.0
+//   0350136013801400140115001501380425426450451400ZZZZZZ
+// 1-8 time (1230:45.07) | 9-12 manifold pressure, 2 decimals | 13-15 oil temperature | 16-18 oil pressure |
+// 19-21 fuel pressure, 1 decimal | 22-24 voltage | 25-27 amperes | 28-30 RPM in tens | 31-33 fuel flow |
+// 34-37 fuel remaining | 38-40, 41-43 quantities | 44-67 three general-purpose inputs, name and value |
+// 68-71 thermocouple | 72-95 EGT 1-6 | 96-113 CHT 1-6 | 114-119 not read
 void DynonDecoder::ParseEMSDynonData() {
   const std::string_view line = app_.EMSLine;
   const bool live = app_.form2().EMS_COMM.value();
