@@ -2,12 +2,22 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 #include "platform/screen.h"
 
 namespace platform {
 
 namespace {
+// Decoders rewrite dozens of short captions per record: comparing them in a
+// plain loop costs less than a library call each.
+bool sameText(const std::string& a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < b.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 EventErrorSink& eventErrorSink() {
   static EventErrorSink sink;
   return sink;
@@ -84,8 +94,16 @@ void Control::setGeometry(int left, int top, int width, int height) {
 }
 
 void Control::setCaption(std::string_view v) {
-  if (caption_ == v) return;
-  caption_.assign(v);
+  if (sameText(caption_, v)) return;
+  const std::less<const char*> before;
+  if (before(v.data(), caption_.data()) || !before(v.data(), caption_.data() + caption_.size())) {
+    // Not a part of the caption itself: appending to the emptied caption is
+    // the cheapest copy.
+    caption_.clear();
+    caption_.append(v);
+  } else {
+    caption_.assign(v);
+  }
   changed();
 }
 

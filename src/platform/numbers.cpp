@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #include "platform/vb.h"
 
@@ -16,6 +19,8 @@ namespace {
 
 constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// A digit place of a display pattern.
+constexpr bool isPlaceholder(char c) { return c == '0' || c == '#'; }
 
 // Powers of ten that a double holds exactly.
 constexpr std::array<double, 23> kExactPow10 = {
@@ -28,12 +33,220 @@ constexpr int kMaxReadDigits = 100;
 
 // A non-negative decimal value: digits (no leading zeros, no trailing zeros)
 // with the decimal point after `point` of them, so 4807.038 is "4807038" with
-// point 4 and 0.0123 is "123" with point -1. Zero has no digits.
+// point 4 and 0.0123 is "123" with point -1. Zero has no digits. At most 15
+// significant digits are ever held, plus one from rounding up.
 struct Decimal {
   bool negative = false;
-  std::string digits;
+  std::array<char, 24> digits{};
+  int count = 0;
   int point = 0;
 };
+
+void trimTrailingZeros(Decimal& d) {
+  while (d.count > 0 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') --d.count;
+}
+
+__extension__ typedef unsigned __int128 Wide;
+
+// Powers of ten as whole numbers, 10^0 to 10^19.
+constexpr std::array<std::uint64_t, 20> kPow10Int = [] {
+  std::array<std::uint64_t, 20> t{};
+  std::uint64_t p = 1;
+  for (std::uint64_t& x : t) {
+    x = p;
+    p *= 10;
+  }
+  return t;
+}();
+
+// The common case in exact integer arithmetic: a value a from 1E-5 up to
+// 1E+15 rounded to `significant` digits, as t x 10^-q (t has `significant`
+// digits, or is 10^significant after rounding up), with e the decimal exponent
+// of a (10^e <= a < 10^(e+1)). A value exactly halfway between two results,
+// and anything outside that range, is left to the general conversion (false).
+bool exactDigits(double a, int significant, std::uint64_t& t, int& q, int& e) {
+  if (!(a >= 1e-5 && a < 1e15)) return false;
+  // a = m x 2^-s exactly, with 3 <= s <= 70.
+  const auto bits = std::bit_cast<std::uint64_t>(a);
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int s = 1075 - static_cast<int>((bits >> 52) & 0x7FF);
+  // The decimal exponent from the binary one, then one exact comparison with
+  // the next power of ten.
+  const int binary = 52 - s;
+  e = (binary * 78913) >> 18;  // floor(binary x log10(2))
+  const int next = e + 1;
+  // Powers of ten from 1 up are exact doubles, so a plain comparison is exact.
+  const bool above = next >= 0 ? a >= kExactPow10[static_cast<std::size_t>(next)]
+                               : Wide{m} * kPow10Int[static_cast<std::size_t>(-next)] >= (Wide{1} << s);
+  if (above) ++e;
+  q = significant - 1 - e;
+  if (q < 0 || q > 19) return false;
+  const Wide scaled = Wide{m} * kPow10Int[static_cast<std::size_t>(q)];
+  t = static_cast<std::uint64_t>(scaled >> s);
+  const Wide rest = scaled & ((Wide{1} << s) - 1);
+  const Wide half = Wide{1} << (s - 1);
+  if (rest == half) return false;
+  if (rest > half) ++t;
+  return true;
+}
+
+bool fastDecimalOf(double a, int significant, Decimal& d) {
+  std::uint64_t t = 0;
+  int q = 0, e = 0;
+  if (!exactDigits(a, significant, t, q, e)) return false;
+  // t has `significant` digits, or one more after rounding up to 10^significant.
+  const int count = t >= kPow10Int[static_cast<std::size_t>(significant)] ? significant + 1 : significant;
+  d.point = e + 1 + (count > significant ? 1 : 0);
+  // Drop the trailing zeros first, then write what is left.
+  int kept = count;
+  for (const auto& [power, zeros] :
+       {std::pair<std::uint64_t, int>{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}) {
+    if (t % power == 0) {
+      t /= power;
+      kept -= zeros;
+    }
+  }
+  d.count = kept;
+  for (int i = kept; i > 0; --i, t /= 10)
+    d.digits[static_cast<std::size_t>(i - 1)] = static_cast<char>('0' + t % 10);
+  return true;
+}
+
+// t / 10^k for 0 <= k <= 19: each case divides by a constant, which compiles
+// to a multiplication instead of a division.
+std::uint64_t divPow10(std::uint64_t t, int k) {
+  switch (k) {
+    case 1:
+      return t / 10ull;
+    case 2:
+      return t / 100ull;
+    case 3:
+      return t / 1000ull;
+    case 4:
+      return t / 10000ull;
+    case 5:
+      return t / 100000ull;
+    case 6:
+      return t / 1000000ull;
+    case 7:
+      return t / 10000000ull;
+    case 8:
+      return t / 100000000ull;
+    case 9:
+      return t / 1000000000ull;
+    case 10:
+      return t / 10000000000ull;
+    case 11:
+      return t / 100000000000ull;
+    case 12:
+      return t / 1000000000000ull;
+    case 13:
+      return t / 10000000000000ull;
+    case 14:
+      return t / 100000000000000ull;
+    case 15:
+      return t / 1000000000000000ull;
+    case 16:
+      return t / 10000000000000000ull;
+    case 17:
+      return t / 100000000000000000ull;
+    case 18:
+      return t / 1000000000000000000ull;
+    case 19:
+      return t / 10000000000000000000ull;
+    default:
+      return t;
+  }
+}
+
+// formatNumber for the patterns of digit places and one decimal point only
+// ("##0", "#0.00", "0000"), with the value in the range of exactDigits: the
+// same rounding in whole numbers. Writes at most 48 characters to out and
+// returns their count; -1 leaves the pattern to formatDecimal.
+constexpr std::size_t kFastFormatMax = 48;
+int fastFormat(double v, int significant, std::string_view pattern, char* out) {
+  // One pass over the pattern: integer places (from the first "0" on each
+  // shows a digit), then at most one point and the decimal places.
+  int minDigits = 0;
+  int intPlaces = 0;
+  int places = 0;
+  bool point = false;
+  for (const char c : pattern) {
+    if (c == '0') {
+      if (point) {
+        ++places;
+      } else {
+        ++intPlaces;
+        ++minDigits;
+      }
+    } else if (c == '#') {
+      if (point) {
+        ++places;
+      } else {
+        ++intPlaces;
+        if (minDigits > 0) ++minDigits;
+      }
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return -1;
+    }
+  }
+  if (intPlaces > 20 || places > 18) return -1;
+
+  std::uint64_t n = 0;  // the magnitude in units of 10^-places
+  const double a = std::fabs(v);
+  if (a < 1e7 && static_cast<double>(static_cast<std::int64_t>(a)) == a && places <= 11) {
+    // A whole number of at most 7 digits is its own rounded decimal value.
+    n = static_cast<std::uint64_t>(a) * kPow10Int[static_cast<std::size_t>(places)];
+  } else {
+    std::uint64_t t = 0;
+    int q = 0, e = 0;
+    if (!exactDigits(a, significant, t, q, e)) return -1;
+    if (q <= places) {
+      if (significant + 1 + places - q > 19) return -1;
+      n = t * kPow10Int[static_cast<std::size_t>(places - q)];
+    } else {
+      // Half away from zero at the last place.
+      const std::uint64_t unit = kPow10Int[static_cast<std::size_t>(q - places)];
+      n = divPow10(t, q - places);
+      const std::uint64_t r = t - n * unit;
+      if (r >= unit - r) ++n;
+    }
+  }
+
+  // Digits of n: the decimal places, then at least minDigits whole digits
+  // (none for a value below 1 when no "0" place asks for one).
+  int digits = 1;
+  while (digits < 20 && n >= kPow10Int[static_cast<std::size_t>(digits)]) ++digits;
+  if (digits < places + minDigits) digits = places + minDigits;
+  if (n == 0 && minDigits == 0) digits = places;
+  // A value that rounds to zero shows without sign.
+  const bool sign = std::signbit(v) && n != 0;
+  const int length = (sign ? 1 : 0) + digits + (point ? 1 : 0);
+  char* p = out + length;
+  for (int k = 0; k < places; ++k, n /= 10) *--p = static_cast<char>('0' + n % 10);
+  if (point) *--p = '.';
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  int written = places;
+  for (; digits - written >= 2; written += 2, n /= 100) {
+    const auto pair = static_cast<std::size_t>(n % 100) * 2;
+    *--p = kPairs[pair + 1];
+    *--p = kPairs[pair];
+  }
+  if (written < digits) *--p = static_cast<char>('0' + n % 10);
+  if (sign) *--p = '-';
+  // Trailing "#" places show only significant digits.
+  int end = length;
+  for (std::size_t k = pattern.size(); k > 0 && pattern[k - 1] == '#' && places > 0; --k, --places) {
+    if (out[end - 1] != '0') break;
+    --end;
+  }
+  return end;
+}
 
 // The value rounded to `significant` decimal digits: the decimal value that a
 // double (15 digits) or a single (7 digits) stands for.
@@ -42,6 +255,7 @@ Decimal decimalOf(T v, int significant) {
   Decimal d;
   if (v == 0 || !std::isfinite(v)) return d;
   d.negative = std::signbit(v);
+  if (fastDecimalOf(std::fabs(static_cast<double>(v)), significant, d)) return d;
   std::array<char, 64> buf{};
   auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
                            std::chars_format::scientific, significant - 1);
@@ -49,7 +263,7 @@ Decimal decimalOf(T v, int significant) {
   const char* p = buf.data();
   const char* end = res.ptr;
   while (p < end && *p != 'e') {
-    if (isDigit(*p)) d.digits.push_back(*p);
+    if (isDigit(*p)) d.digits[static_cast<std::size_t>(d.count++)] = *p;
     ++p;
   }
   int exp10 = 0;
@@ -60,7 +274,7 @@ Decimal decimalOf(T v, int significant) {
     while (p < end && isDigit(*p)) exp10 = exp10 * 10 + (*p++ - '0');
     if (negExp) exp10 = -exp10;
   }
-  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+  trimTrailingZeros(d);
   d.point = exp10 + 1;
   return d;
 }
@@ -69,13 +283,13 @@ Decimal decimalOf(T v, int significant) {
 void roundToPlaces(Decimal& d, int places) {
   const int keep = d.point + places;
   if (keep < 0) {
-    d.digits.clear();
+    d.count = 0;
     d.point = 0;
     return;
   }
-  if (keep >= static_cast<int>(d.digits.size())) return;
+  if (keep >= d.count) return;
   const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
-  d.digits.resize(static_cast<std::size_t>(keep));
+  d.count = keep;
   if (up) {
     int i = keep - 1;
     while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
@@ -83,22 +297,22 @@ void roundToPlaces(Decimal& d, int places) {
       --i;
     }
     if (i < 0) {
-      d.digits.insert(d.digits.begin(), '1');
+      // All nines: the value becomes 1 followed by zeros, one place up.
+      d.digits[0] = '1';
+      d.count = 1;
       ++d.point;
     } else {
       ++d.digits[static_cast<std::size_t>(i)];
     }
   }
-  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-  if (d.digits.empty()) d.point = 0;
+  trimTrailingZeros(d);
+  if (d.count == 0) d.point = 0;
 }
 
 char digitAt(const Decimal& d, int index) {
-  if (index < 0 || index >= static_cast<int>(d.digits.size())) return '0';
+  if (index < 0 || index >= d.count) return '0';
   return d.digits[static_cast<std::size_t>(index)];
 }
-
-bool isPlaceholder(char c) { return c == '0' || c == '#'; }
 
 std::string formatDecimal(Decimal d, std::string_view pattern) {
   const std::size_t pointAt = pattern.find('.');
@@ -111,11 +325,7 @@ std::string formatDecimal(Decimal d, std::string_view pattern) {
     if (isPlaceholder(c)) ++fracPlaces;
   roundToPlaces(d, fracPlaces);
   // A value that rounds to zero shows without sign.
-  if (d.digits.empty()) d.negative = false;
-
-  // Integer digits, most significant first.
-  std::string intDigits;
-  for (int i = 0; i < d.point; ++i) intDigits.push_back(digitAt(d, i));
+  if (d.count == 0) d.negative = false;
 
   int intPlaces = 0;
   int firstZero = -1;
@@ -128,25 +338,25 @@ std::string formatDecimal(Decimal d, std::string_view pattern) {
       grouping = true;
     }
   }
-  // From the first "0" place on, every place shows a digit.
+  // Integer digits: the first `point` digits of the value; from the first "0"
+  // place on, every place shows a digit.
   const int minDigits = firstZero < 0 ? 0 : intPlaces - firstZero;
-  const int shown = std::max(static_cast<int>(intDigits.size()), minDigits);
-  intDigits.insert(0, static_cast<std::size_t>(shown) - intDigits.size(), '0');
-
-  std::string out;
-  out.reserve(pattern.size() + intDigits.size() + 4);
-  if (d.negative) out.push_back('-');
-
+  const int shown = std::max(std::max(d.point, 0), minDigits);
   // Digit at place k counted from the right (0 = units).
+  auto placeDigit = [&](int k) { return k < d.point ? digitAt(d, d.point - 1 - k) : '0'; };
+
+  std::string out(1 + pattern.size() + static_cast<std::size_t>(shown + shown / 3), '\0');
+  char* w = out.data();
+  if (d.negative) *w++ = '-';
   auto putDigit = [&](int k) {
-    out.push_back(intDigits[static_cast<std::size_t>(shown - 1 - k)]);
-    if (grouping && k > 0 && k % 3 == 0) out.push_back(',');
+    *w++ = placeDigit(k);
+    if (grouping && k > 0 && k % 3 == 0) *w++ = ',';
   };
 
   std::size_t i = 0;
   // Literals before the first digit place come first ...
   for (; i < intPat.size() && !isPlaceholder(intPat[i]); ++i)
-    if (intPat[i] != ',') out.push_back(intPat[i]);
+    if (intPat[i] != ',') *w++ = intPat[i];
   // ... then the digits that the pattern has no places for ...
   for (int k = shown - 1; k >= intPlaces; --k) putDigit(k);
   // ... then the places, with the literals where they stand.
@@ -157,20 +367,19 @@ std::string formatDecimal(Decimal d, std::string_view pattern) {
       const int k = intPlaces - 1 - place++;
       if (k < shown) putDigit(k);
     } else if (c != ',') {
-      out.push_back(c);
+      *w++ = c;
     }
   }
 
   if (pointAt != std::string_view::npos) {
-    std::string frac;
-    for (int j = 0; j < fracPlaces; ++j) frac.push_back(digitAt(d, d.point + j));
+    auto fracDigit = [&](int j) { return digitAt(d, d.point + j); };
     // Trailing "#" places show only significant digits.
     int fracShown = fracPlaces;
     {
       int j = fracPlaces - 1;
       for (auto it = fracPat.rbegin(); it != fracPat.rend() && j >= 0; ++it) {
         if (!isPlaceholder(*it)) continue;
-        if (*it == '#' && frac[static_cast<std::size_t>(j)] == '0') {
+        if (*it == '#' && fracDigit(j) == '0') {
           fracShown = j;
           --j;
         } else {
@@ -178,17 +387,18 @@ std::string formatDecimal(Decimal d, std::string_view pattern) {
         }
       }
     }
-    out.push_back('.');
+    *w++ = '.';
     int j = 0;
     for (char c : fracPat) {
       if (isPlaceholder(c)) {
-        if (j < fracShown) out.push_back(frac[static_cast<std::size_t>(j)]);
+        if (j < fracShown) *w++ = fracDigit(j);
         ++j;
       } else {
-        out.push_back(c);
+        *w++ = c;
       }
     }
   }
+  out.resize(static_cast<std::size_t>(w - out.data()));
   return out;
 }
 
@@ -198,56 +408,94 @@ std::string nonFiniteText(double v) {
 }
 
 std::string decimalText(const Decimal& d, int significant) {
-  if (d.digits.empty()) return "0";
-  std::string out;
-  if (d.negative) out.push_back('-');
+  if (d.count == 0) return "0";
+  // Sign, at most 16 digits, "0." and up to three zeros, or an exponent.
+  char buf[48];
+  char* w = buf;
+  if (d.negative) *w++ = '-';
   const int exp10 = d.point - 1;
-  const int n = static_cast<int>(d.digits.size());
+  const int n = d.count;
+  const char* digits = d.digits.data();
   // Values of `significant` or more integer digits, and values below 1E-4,
   // are written in exponent form.
   if (exp10 >= significant || exp10 < -4) {
-    out.push_back(d.digits[0]);
+    *w++ = digits[0];
     if (n > 1) {
-      out.push_back('.');
-      out.append(d.digits, 1, std::string::npos);
+      *w++ = '.';
+      std::memcpy(w, digits + 1, static_cast<std::size_t>(n - 1));
+      w += n - 1;
     }
-    out.push_back('E');
-    out.push_back(exp10 < 0 ? '-' : '+');
+    *w++ = 'E';
+    *w++ = exp10 < 0 ? '-' : '+';
     const int a = std::abs(exp10);
-    if (a < 10) out.push_back('0');
-    out += std::to_string(a);
-    return out;
+    if (a < 10) *w++ = '0';
+    w = std::to_chars(w, buf + sizeof buf, a).ptr;
+    return std::string(buf, w);
   }
   if (d.point <= 0) {
-    out += "0.";
-    out.append(static_cast<std::size_t>(-d.point), '0');
-    out += d.digits;
+    *w++ = '0';
+    *w++ = '.';
+    for (int z = 0; z < -d.point; ++z) *w++ = '0';
+    std::memcpy(w, digits, static_cast<std::size_t>(n));
+    w += n;
   } else if (d.point >= n) {
-    out += d.digits;
-    out.append(static_cast<std::size_t>(d.point - n), '0');
+    std::memcpy(w, digits, static_cast<std::size_t>(n));
+    w += n;
+    for (int z = 0; z < d.point - n; ++z) *w++ = '0';
   } else {
-    out.append(d.digits, 0, static_cast<std::size_t>(d.point));
-    out.push_back('.');
-    out.append(d.digits, static_cast<std::size_t>(d.point), std::string::npos);
+    std::memcpy(w, digits, static_cast<std::size_t>(d.point));
+    w += d.point;
+    *w++ = '.';
+    std::memcpy(w, digits + d.point, static_cast<std::size_t>(n - d.point));
+    w += n - d.point;
   }
-  return out;
+  return std::string(buf, w);
 }
 
-}  // namespace
+// The common case of readNumber after its sign: digits with at most one
+// point, no blank inside, at most 15 significant digits. False leaves the text
+// to the general reading.
+bool readPlainNumber(const char* p, const char* end, double& value) {
+  std::uint64_t m = 0;
+  int significant = 0;
+  int exp10 = 0;
+  bool point = false;
+  for (; p < end; ++p) {
+    const char c = *p;
+    if (isDigit(c)) {
+      if (m == 0 && c == '0') {
+        if (point) --exp10;
+        continue;
+      }
+      if (significant == 15) return false;
+      m = m * 10 + static_cast<std::uint64_t>(c - '0');
+      ++significant;
+      if (point) --exp10;
+    } else if (c == '.') {
+      if (point) break;
+      point = true;
+    } else if (isBlank(c)) {
+      return false;
+    } else {
+      break;
+    }
+  }
+  if (exp10 < -22) return false;
+  value = static_cast<double>(m);
+  if (exp10 != 0 && m != 0) value /= kExactPow10[static_cast<std::size_t>(-exp10)];
+  return true;
+}
 
-double readNumber(std::string_view text) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  while (p < end && isBlank(*p)) ++p;
-  bool negative = false;
-  if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
-
+// readNumber from the first character after the sign: blanks inside the
+// number, many digits, a power of ten beyond the exact ones.
+[[gnu::noinline]] double readGeneralNumber(const char* p, const char* end, bool negative) {
   char digits[kMaxReadDigits + 1];
   int count = 0;        // significant digits kept
   int exp10 = 0;        // value = digits x 10^exp10
   bool sticky = false;  // a dropped digit was not zero
   bool seenDigit = false;
   bool seenPoint = false;
+  std::uint64_t m = 0;  // the first 15 significant digits as a whole number
   for (; p < end; ++p) {
     const char c = *p;
     if (isBlank(c)) continue;
@@ -263,6 +511,7 @@ double readNumber(std::string_view text) {
       continue;
     }
     if (count < kMaxReadDigits) {
+      if (count < 15) m = m * 10 + static_cast<std::uint64_t>(c - '0');
       digits[count++] = c;
       if (seenPoint) --exp10;
     } else {
@@ -276,8 +525,6 @@ double readNumber(std::string_view text) {
   if (count <= 15 && exp10 >= -22 && exp10 <= 22) {
     // Both the digits and the power of ten are exact, so one operation gives
     // the correctly rounded value.
-    std::uint64_t m = 0;
-    for (int i = 0; i < count; ++i) m = m * 10 + static_cast<std::uint64_t>(digits[i] - '0');
     value = static_cast<double>(m);
     if (exp10 < 0)
       value /= kExactPow10[static_cast<std::size_t>(-exp10)];
@@ -301,6 +548,18 @@ double readNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
+}  // namespace
+
+double readNumber(std::string_view text) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p < end && isBlank(*p)) ++p;
+  bool negative = false;
+  if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  if (double plain = 0; readPlainNumber(p, end, plain)) return negative && plain != 0 ? -plain : plain;
+  return readGeneralNumber(p, end, negative);
+}
+
 bool isNumberText(std::string_view text) {
   std::size_t i = 0;
   const std::size_t n = text.size();
@@ -322,19 +581,23 @@ bool isNumberText(std::string_view text) {
 }
 
 std::uint64_t readHex(std::string_view text, int* digits) {
+  // The value of each hexadecimal digit character, -1 for any other.
+  static constexpr std::array<std::int8_t, 256> kHexDigit = [] {
+    std::array<std::int8_t, 256> t{};
+    t.fill(-1);
+    for (int c = 0; c < 10; ++c) t[static_cast<std::size_t>('0' + c)] = static_cast<std::int8_t>(c);
+    for (int c = 0; c < 6; ++c) {
+      t[static_cast<std::size_t>('A' + c)] = static_cast<std::int8_t>(10 + c);
+      t[static_cast<std::size_t>('a' + c)] = static_cast<std::int8_t>(10 + c);
+    }
+    return t;
+  }();
   std::uint64_t v = 0;
   int n = 0;
   for (char c : text) {
     if (n == 16) break;
-    int d;
-    if (c >= '0' && c <= '9')
-      d = c - '0';
-    else if (c >= 'A' && c <= 'F')
-      d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f')
-      d = c - 'a' + 10;
-    else
-      break;
+    const int d = kHexDigit[static_cast<unsigned char>(c)];
+    if (d < 0) break;
     v = (v << 4) | static_cast<std::uint64_t>(d);
     ++n;
   }
@@ -344,9 +607,17 @@ std::uint64_t readHex(std::string_view text, int* digits) {
 
 double roundHalfEven(double v) {
   if (!std::isfinite(v)) return v;
-  const double r = std::round(v);  // halves away from zero
-  if (std::fabs(r - v) == 0.5) return 2.0 * std::round(v / 2.0);
-  return r;
+  // From 2^52 up every double is a whole number.
+  if (!(std::fabs(v) < 4503599627370496.0)) return v;
+  const auto whole = static_cast<std::int64_t>(v);         // toward zero
+  const double fraction = v - static_cast<double>(whole);  // exact
+  std::int64_t r = whole;
+  if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0))
+    ++r;
+  else if (fraction < -0.5 || (fraction == -0.5 && (whole & 1) != 0))
+    --r;
+  // A value that rounds to zero keeps its sign, as -0.3 gives -0.
+  return r == 0 ? std::copysign(0.0, v) : static_cast<double>(r);
 }
 
 std::int16_t toInt16(double v) {
@@ -364,12 +635,18 @@ std::int32_t toInt32(double v) {
 std::string formatNumber(double v, std::string_view pattern) {
   if (!std::isfinite(v)) return nonFiniteText(v);
   if (pattern.empty()) return numberText(v);
+  char fast[kFastFormatMax];
+  const int n = fastFormat(v, 15, pattern, fast);
+  if (n >= 0) return std::string(fast, static_cast<std::size_t>(n));
   return formatDecimal(decimalOf(v, 15), pattern);
 }
 
 std::string formatNumber(float v, std::string_view pattern) {
   if (!std::isfinite(v)) return nonFiniteText(v);
   if (pattern.empty()) return numberText(v);
+  char fast[kFastFormatMax];
+  const int n = fastFormat(static_cast<double>(v), 7, pattern, fast);
+  if (n >= 0) return std::string(fast, static_cast<std::size_t>(n));
   return formatDecimal(decimalOf(v, 7), pattern);
 }
 
@@ -379,11 +656,17 @@ std::string formatNumber(std::string_view text, std::string_view pattern) {
 
 std::string numberText(double v) {
   if (!std::isfinite(v)) return nonFiniteText(v);
+  // A whole number of at most 15 digits is its own text.
+  if (std::fabs(v) < 1e15 && static_cast<double>(static_cast<std::int64_t>(v)) == v)
+    return numberText(static_cast<std::int64_t>(v));
   return decimalText(decimalOf(v, 15), 15);
 }
 
 std::string numberText(float v) {
   if (!std::isfinite(v)) return nonFiniteText(v);
+  // A whole number of at most 7 digits is its own text.
+  if (std::fabs(v) < 1e7f && static_cast<float>(static_cast<std::int32_t>(v)) == v)
+    return numberText(static_cast<std::int64_t>(v));
   return decimalText(decimalOf(v, 7), 7);
 }
 
@@ -401,8 +684,8 @@ std::string numberText(std::uint64_t v) {
 
 std::string leftText(std::string_view s, std::int64_t n) {
   if (n < 0) throw RunError(err::InvalidCall, "Invalid procedure call or argument");
-  return std::string(s.substr(0, static_cast<std::size_t>(std::min<std::int64_t>(
-                                     n, static_cast<std::int64_t>(s.size())))));
+  return std::string(
+      s.substr(0, static_cast<std::size_t>(std::min<std::int64_t>(n, static_cast<std::int64_t>(s.size())))));
 }
 
 std::string rightText(std::string_view s, std::int64_t n) {
