@@ -313,10 +313,16 @@ std::string ProgramRun::recordFile() const {
   return joinFiles(recorderFolder(), "TBRC_", ".TXT", 15);
 }
 
-std::string ProgramRun::captureFile(const std::string& device) const {
-  // TBRC_<device>_mmddyy_hh.DAT
+namespace {
+// TBRC_<device>_mmddyy_hh.DAT
+std::string captureIn(const std::string& folder, const std::string& device) {
   const std::string prefix = "TBRC_" + device + "_";
-  return joinFiles(recorderFolder(), prefix, ".DAT", prefix.size() + 13);
+  return joinFiles(folder, prefix, ".DAT", prefix.size() + 13);
+}
+}  // namespace
+
+std::string ProgramRun::captureFile(const std::string& device) const {
+  return captureIn(recorderFolder(), device);
 }
 
 // ---- Replica
@@ -444,6 +450,11 @@ std::vector<Fields> Replica::grandRapids(const std::vector<std::string>& pieces,
                      &f.GRUnitTemperature, &f.GRAux1, &f.GRAux2,      &f.GRAux3,        &f.GRAux4,
                      &f.GRAux5,      &f.GRAux6});
   });
+}
+
+std::string Replica::captureFile(const std::string& device) {
+  app_->devices().links().flushCaptures();
+  return captureIn(homeDir_.file("rec"), device);
 }
 
 // ---- Matching records to states

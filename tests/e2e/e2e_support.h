@@ -154,6 +154,10 @@ class Replica {
   // once its watchdog has chosen it.
   std::vector<Fields> grandRapids(const std::vector<std::string>& pieces, const std::string& header);
 
+  // The capture file of one device ("EFIS", "EMS", "GPS") that the replica
+  // wrote from what it was fed, pending lines included.
+  std::string captureFile(const std::string& device);
+
   App& app() { return *app_; }
 
  private:

@@ -26,6 +26,10 @@ const std::string kGPSTitles =
 const std::string kEFISTitles =
     "EFIS COMM\tEFIS TIME\tEFIS PITCH\tEFIS ROLL\tEFIS YAW\tEFIS AIRSPEED\tEFIS PRES ALT\tEFIS 2992 ALT\t"
     "EFIS TURN RATE\tEFIS CLIMB RATE\tEFIS LAT G's\tEFIS VERT G's\tEFIS AOA\t";
+const std::string kDynonTitles =
+    "EMS COMM\tEMS TIME\tRPM\tMANIFOLD PRES\tOIL TEMP\tOIL PRES \tVOLTS\tAMPS\tEGT 1\tEGT 2\tEGT 3\tEGT 4\t"
+    "EGT 5\tEGT 6\tCHT 1\tCHT 2\tCHT 3\tCHT 4\tCHT 5\tCHT 6\tFUEL PRES\tFUEL FLOW\tQUANTITY 1\t"
+    "QUANTITY 2\tFUEL REMAINING\tGP 1\tGP 2\tGP 3\tTHERMOCOUPLE\t";
 const std::string kGrandRapidsTitles =
     "EMS COMM\tHEADER\tFLIGHT TIMER\tHOUR METER\tOIL TEMP\tOIL PRES\tCARB TEMP\tCOOLANT TEMP\tRPM1\tRPM2\t"
     "VOLTS\tEGT1\tEGT2\tEGT3\tEGT4\tEGT5\tEGT6\tCHT1\tCHT2\tCHT3\tCHT4\tCHT5\tCHT6\tFUEL\tFLOW\t"
@@ -99,13 +103,22 @@ Fields independentEfis(const std::string& record) {
           aoa};
 }
 
-TEST(RecordingEndToEnd, EfisAndNmeaGpsInKnotsRecordEverySentValueAndCaptureEveryByte) {
+// The text fields of a Dynon engine record, copied as they stand: time,
+// RPM in tens, volts, amps and the first general-purpose input.
+Fields independentDynon(const std::string& record) {
+  return {record.substr(0, 4) + ":" + record.substr(4, 2) + "." + record.substr(6, 2),
+          record.substr(27, 3) + "0", record.substr(21, 2) + "." + record.substr(23, 1), record.substr(24, 3),
+          record.substr(43, 3) + " = " + record.substr(46, 5)};
+}
+
+TEST(RecordingEndToEnd, EfisNmeaGpsAndDynonInKnotsRecordEverySentValueAndCaptureEveryByte) {
   ProgramRun run;
   const Elements elements{{"EFIS_PORT_NAME", "COM11"},     {"GPS_PORT_NAME", "COM12"},
-                          {"EFIS_COMM_CAPTURE", "1"},      {"GPS_COMM_CAPTURE", "1"},
+                          {"EMS_PORT_NAME", "COM13"},      {"EFIS_COMM_CAPTURE", "1"},
+                          {"GPS_COMM_CAPTURE", "1"},       {"EMS_COMM_CAPTURE", "1"},
                           {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "True"}};
   run.configure(elements);
-  ASSERT_NO_FATAL_FAILURE(run.startSimulator({"efis:COM11", "gps:COM12:rate=2"}, 3));
+  ASSERT_NO_FATAL_FAILURE(run.startSimulator({"efis:COM11", "gps:COM12:rate=2", "dynon:COM13"}, 3));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
   ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
   // A few more record ticks with the last values, while the links are still fresh.
@@ -117,17 +130,20 @@ TEST(RecordingEndToEnd, EfisAndNmeaGpsInKnotsRecordEverySentValueAndCaptureEvery
 
   const Sent efis = run.sent("efis");
   const Sent gps = run.sent("gps");
+  const Sent dynon = run.sent("dynon");
   ASSERT_GT(efis.pieces("record").size(), 100u);
+  ASSERT_GT(dynon.pieces("record").size(), 30u);
   ASSERT_GT(gps.pieces("record").size(), 10u);
 
   // The capture files hold exactly what was sent.
   EXPECT_EQ(run.captureFile("EFIS"), efisCapture(efis.bytes));
   EXPECT_EQ(run.captureFile("GPS"), gps.bytes);
+  EXPECT_EQ(run.captureFile("EMS"), dynon.bytes);
 
   const std::vector<std::string> lines = recordLines(run.recordFile());
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "COMPUTER TIME\tUNITS\t" + kGPSTitles + kEFISTitles);
-  const Layout layout{true, true, 0};
+  EXPECT_EQ(lines[0], "COMPUTER TIME\tUNITS\t" + kGPSTitles + kEFISTitles + kDynonTitles);
+  const Layout layout{true, true, 29};
   const std::vector<Fields> records = recordsAfterHeader(lines, 0, layout, "KNOTS/FEET");
   ASSERT_FALSE(records.empty());
 
@@ -164,6 +180,23 @@ TEST(RecordingEndToEnd, EfisAndNmeaGpsInKnotsRecordEverySentValueAndCaptureEvery
   EXPECT_EQ(g.latest.back(), gpsStates.size() - 1);
   expectMagneticTracksSent(records, layout.gpsAt(), g, gpsStates);
   expectBadThenOk(records, layout.gpsAt(), "GPS");
+
+  // Dynon: records come with every EFIS record, four times as often as
+  // engine records: each engine record is in the file, the last one last.
+  const std::vector<Fields> dynonStates = replica.dynon(dynon.allPieces());
+  ASSERT_EQ(dynonStates.size(), dynon.pieces("record").size());
+  const Walk d = walk(records, layout.engineAt(), 28, dynonStates);
+  ASSERT_EQ(d.failure, "");
+  EXPECT_EQ(std::set<std::size_t>(d.states.begin(), d.states.end()).size(), dynonStates.size());
+  EXPECT_EQ(d.states.back(), dynonStates.size() - 1);
+  expectBadThenOk(records, layout.engineAt(), "EMS");
+  const std::vector<std::string> sentDynon = dynon.pieces("record");
+  for (std::size_t k = 0; k < d.states.size(); ++k) {
+    const Fields& rec = records[d.firstMatched + k];
+    const std::size_t at = layout.engineAt();
+    EXPECT_EQ((Fields{rec[at + 1], rec[at + 2], rec[at + 6], rec[at + 7], rec[at + 25]}),
+              independentDynon(sentDynon[d.states[k]]));
+  }
 
   EXPECT_LT(run.largestLoopHoldUp(), 100) << testsupport::readFile(run.path("loop.txt"));
 }
@@ -231,6 +264,85 @@ TEST(RecordingEndToEnd, GrandRapidsWithGarminGpsInKilometresRecordsEveryFrameAnd
   expectBadThenOk(records, layout.gpsAt(), "GPS");
 
   EXPECT_LT(run.largestLoopHoldUp(), 100) << testsupport::readFile(run.path("loop.txt"));
+}
+
+// Capture files as the program writes them: EFIS lines of 52 characters
+// ending CR CR LF, Dynon lines of 119 ending CR LF. The time and the RPM move
+// from line to line; oil temperature 212 F and manifold pressure 29.92 inHg
+// stay.
+std::string efisCaptureFile(int lines) {
+  std::string out;
+  for (int i = 0; i < lines; ++i) {
+    const std::string sec = platform::formatNumber(10 + i / 20, "00");
+    const std::string hundredths = platform::formatNumber(i % 20 * 5, "00");
+    const std::string status = i % 2 ? "000001" : "000000";
+    out += "1405" + sec + hundredths + "-053-0127" + platform::formatNumber(100 + i, "000") +
+           "051401000-015-0201005" + status + "4A2C\r\r\n";
+  }
+  return out;
+}
+std::string dynonCaptureFile(int lines) {
+  std::string out;
+  for (int i = 0; i < lines; ++i) {
+    const std::string time = "1230" + platform::formatNumber(10 + i / 16, "00") + platform::formatNumber(i % 16 * 6, "00");
+    out += time + "2992212045045138-05" + platform::formatNumber(200 + i, "000") +
+           "1250356180175GP1 12.5GP2100.0GP3  0.0"
+           "0350136013801400140115001501380425426450451400ZZZZZZ\r\n";
+  }
+  return out;
+}
+
+TEST(RecordingEndToEnd, ReplayedCaptureFilesComeBackByteForByteAndDecodeInMetricUnits) {
+  ProgramRun run;
+  const std::string efisFile = efisCaptureFile(128);
+  const std::string dynonFile = dynonCaptureFile(32);
+  ASSERT_EQ(recordLines(efisFile).front().size(), 52u);  // the record and its CR
+  ASSERT_EQ(recordLines(dynonFile).front().size(), 119u);
+  testsupport::writeFile(run.path("efis.DAT"), efisFile);
+  testsupport::writeFile(run.path("dynon.DAT"), dynonFile);
+  const Elements elements{{"EFIS_PORT_NAME", "COM31"},     {"EMS_PORT_NAME", "COM33"},
+                          {"EFIS_COMM_CAPTURE", "1"},      {"EMS_COMM_CAPTURE", "1"},
+                          {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"},
+                          {"RECORD_UNITS_MPS", "True"}};
+  run.configure(elements);
+  ASSERT_NO_FATAL_FAILURE(run.startSimulator(
+      {"efis:COM31:replay=" + run.path("efis.DAT"), "dynon:COM33:replay=" + run.path("dynon.DAT")}, 10));
+  ASSERT_NO_FATAL_FAILURE(run.startProgram());
+  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
+  std::this_thread::sleep_for(700ms);
+  ASSERT_TRUE(run.programRunning()) << run.programOutput();
+  EXPECT_EQ(run.stopProgram(), 0);
+  run.stopSimulator();
+  EXPECT_EQ(run.messages(), "");
+
+  // Played back into a port and captured again, the files come back as they were.
+  EXPECT_EQ(run.captureFile("EFIS"), efisFile);
+  EXPECT_EQ(run.captureFile("EMS"), dynonFile);
+
+  const std::vector<std::string> lines = recordLines(run.recordFile());
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "COMPUTER TIME\tUNITS\t" + kEFISTitles + kDynonTitles);
+  const Layout layout{false, true, 29};
+  const std::vector<Fields> records = recordsAfterHeader(lines, 0, layout, "MPS/METERS");
+  Replica replica(elements);
+  const std::vector<Fields> efisStates = replica.efis(run.sent("efis").allPieces());
+  ASSERT_EQ(efisStates.size(), 128u);
+  const Walk e = walk(records, layout.efisAt(), 12, efisStates);
+  ASSERT_EQ(e.failure, "");
+  EXPECT_EQ(std::set<std::size_t>(e.states.begin(), e.states.end()).size(), efisStates.size());
+  const Walk d = walk(records, layout.engineAt(), 28, replica.dynon(run.sent("dynon").allPieces()));
+  ASSERT_EQ(d.failure, "");
+  EXPECT_EQ(d.states.back(), 31u);
+  for (std::size_t k = 0; k < d.states.size(); ++k) {
+    const Fields& rec = records[d.firstMatched + k];
+    // Metric: 29.92 inHg x 33.86388 = 1013.2 mb "0000"; (212 - 32) x 0.556 = 100.08 C "##0";
+    // EGT 1 (1360 - 32) x 0.556 = 738.4 "###0"; RPM in tens, as it stands.
+    EXPECT_EQ((Fields{rec[layout.engineAt() + 2], rec[layout.engineAt() + 3], rec[layout.engineAt() + 4],
+                      rec[layout.engineAt() + 8]}),
+              (Fields{platform::formatNumber(200 + d.states[k], "000") + "0", "1013", "100", "738"}));
+  }
+  // The EFIS airspeed stays in metres per second: columns 051 and 4.
+  EXPECT_EQ(records.back()[layout.efisAt() + 5], "51.4");
 }
 
 }  // namespace
