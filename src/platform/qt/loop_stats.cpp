@@ -23,7 +23,9 @@ std::unique_ptr<LoopStats> LoopStats::fromEnvironment() {
 
 void LoopStats::tick() {
   const std::int64_t now = clock_.elapsed();
-  const std::int64_t late = now - last_ - kIntervalMs;
+  // Counting starts with the loop: the load sequence before it is not a
+  // hold-up of a running loop.
+  const std::int64_t late = ticks_ == 0 ? 0 : now - last_ - kIntervalMs;
   last_ = now;
   ++ticks_;
   if (late > maxLate_) maxLate_ = late;

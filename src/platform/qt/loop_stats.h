@@ -1,7 +1,8 @@
 #pragma once
 // Test hook: with TALBREN_LOOP_STATS=<file> set, a 20 ms timer on the event
 // loop measures how late each of its ticks comes, which is how long the loop
-// was held up by whatever ran before it. At exit the file gets:
+// was held up by whatever ran before it, from the loop's first tick on. At
+// exit the file gets:
 //   ticks <count>
 //   max_late_ms <the largest lateness>
 //   late <ms since start> <lateness in ms>     (one line per tick 20 ms late or more)
