@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <set>
 #include <thread>
 #include <string>
@@ -111,12 +112,28 @@ Fields independentDynon(const std::string& record) {
           record.substr(43, 3) + " = " + record.substr(46, 5)};
 }
 
-TEST(RecordingEndToEnd, EfisNmeaGpsAndDynonInKnotsRecordEverySentValueAndCaptureEveryByte) {
+// The two unit sets of the English engine units: knots or miles per hour,
+// feet.
+struct UnitCase {
+  const char* element;  // the unit option's configuration element
+  const char* word;     // UNITS in every record
+  const char* name;
+};
+
+void PrintTo(const UnitCase& c, std::ostream* os) {
+  *os << c.word;
+}
+
+class EnglishUnits : public testing::TestWithParam<UnitCase> {};
+
+TEST_P(EnglishUnits, EfisNmeaGpsAndDynonRecordEverySentValueAndCaptureEveryByte) {
+  const UnitCase u = GetParam();
   ProgramRun run;
   const Elements elements{{"EFIS_PORT_NAME", "COM11"},     {"GPS_PORT_NAME", "COM12"},
                           {"EMS_PORT_NAME", "COM13"},      {"EFIS_COMM_CAPTURE", "1"},
                           {"GPS_COMM_CAPTURE", "1"},       {"EMS_COMM_CAPTURE", "1"},
-                          {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "True"}};
+                          {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"},
+                          {u.element, "True"}};
   run.configure(elements);
   ASSERT_NO_FATAL_FAILURE(run.startSimulator({"efis:COM11", "gps:COM12:rate=2", "dynon:COM13"}, 3));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
@@ -144,7 +161,7 @@ TEST(RecordingEndToEnd, EfisNmeaGpsAndDynonInKnotsRecordEverySentValueAndCapture
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[0], "COMPUTER TIME\tUNITS\t" + kGPSTitles + kEFISTitles + kDynonTitles);
   const Layout layout{true, true, 29};
-  const std::vector<Fields> records = recordsAfterHeader(lines, 0, layout, "KNOTS/FEET");
+  const std::vector<Fields> records = recordsAfterHeader(lines, 0, layout, u.word);
   ASSERT_FALSE(records.empty());
 
   Replica replica(elements);
@@ -200,6 +217,11 @@ TEST(RecordingEndToEnd, EfisNmeaGpsAndDynonInKnotsRecordEverySentValueAndCapture
 
   EXPECT_LT(run.largestLoopHoldUp(), 100) << testsupport::readFile(run.path("loop.txt"));
 }
+
+INSTANTIATE_TEST_SUITE_P(RecordingEndToEnd, EnglishUnits,
+                         testing::Values(UnitCase{"RECORD_UNITS_KNOTS", "KNOTS/FEET", "Knots"},
+                                         UnitCase{"RECORD_UNITS_MILES", "MPH/FEET", "Miles"}),
+                         [](const testing::TestParamInfo<UnitCase>& p) { return std::string(p.param.name); });
 
 TEST(RecordingEndToEnd, GrandRapidsWithGarminGpsInKilometresRecordsEveryFrameAndCapturesNoFrame) {
   ProgramRun run;
