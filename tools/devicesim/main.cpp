@@ -453,7 +453,11 @@ class Simulator {
         f.done = true;
         continue;
       }
-      if (d.state != State::Streaming) continue;
+      if (d.state != State::Streaming) {
+        // Nothing reaches a line that is out; a quiet line sends it later.
+        if (d.state == State::Unplugged) f.done = true;
+        continue;
+      }
       f.done = true;
       const Generator& g = *d.generator;
       std::string bytes;
