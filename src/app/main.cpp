@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "platform/numbers.h"
 #include "platform/qt/file_dialogs.h"
+#include "platform/qt/loop_stats.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/qt/qt_scheduler.h"
 #include "platform/qt/qt_serial.h"
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
   // Hiding the last window (to the tray, or while switching screens) must not
   // end the program; only the shell's shut-down does.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Test hook: TALBREN_LOOP_STATS=<file> measures how long the event loop is
+  // ever held up (platform/qt/loop_stats.h).
+  const auto loopStats = platform::qt::LoopStats::fromEnvironment();
 
   platform::qt::QtScheduler scheduler;
   platform::SystemClock clock;

@@ -53,6 +53,7 @@ void CaptureWriter::write(const std::string& name, const std::string& text) {
   const std::string path = platform::joinPath(folder, name);
   try {
     platform::appendBytes(path, text);
+    reported_ = false;
     return;
   } catch (const platform::RunError& e) {
     app_.messages().beep();
@@ -65,6 +66,7 @@ void CaptureWriter::write(const std::string& name, const std::string& text) {
   try {
     platform::createFolder(folder);
     platform::appendBytes(path, text);
+    reported_ = false;
   } catch (const platform::RunError& e) {
     report(e.number());
   }
@@ -88,7 +90,11 @@ void CaptureWriter::report(int number) {
     text += known;
   else
     text = heading_ + platform::numberText(number);
-  // A failure that repeats while this writer's box is open shows no second box.
+  // One box per run of failures: a failure that repeats, while the box is
+  // open or after it was closed, shows none until a batch is written again
+  // (a read-only folder would otherwise bring a box for every batch).
+  if (reported_) return;
+  reported_ = true;
   box_.show(app_.messages(), text, platform::msg::OkOnly, "");
 }
 

@@ -39,6 +39,8 @@ class CaptureWriter {
   std::string pending_;
   std::int16_t counter_ = 0;
   platform::OneBoxAtATime box_;
+  // A box was shown for the failures since the last batch written.
+  bool reported_ = false;
 };
 
 }  // namespace devices

@@ -26,15 +26,29 @@ void SerialChunker::compact() {
 
 void SerialChunker::append(std::string_view bytes) {
   buffer_.append(bytes);
-  std::size_t pending = buffer_.size() - start_;
-  if (pending > kMaxBuffer) {
-    // Keep only the newest bytes while no delimiter arrives; whatever held no
-    // delimiter before stays without one after the cut.
-    std::size_t drop = pending - kMaxBuffer;
+  if (buffer_.size() - start_ > kMaxBuffer) capRun();
+  if (start_ > kMaxBuffer) compact();
+}
+
+void SerialChunker::capRun() {
+  // Only the bytes after the last delimiter are a run that may be cut:
+  // complete chunks that came in the same read stay whole, however many.
+  std::size_t runStart = start_;
+  if (!delimiter_.empty()) {
+    const std::size_t last = buffer_.rfind(delimiter_);
+    if (last != std::string::npos && last >= start_) runStart = last + delimiter_.size();
+  }
+  const std::size_t run = buffer_.size() - runStart;
+  if (run <= kMaxBuffer) return;
+  // Keep the newest bytes of the run; whatever held no delimiter before
+  // stays without one after the cut.
+  const std::size_t drop = run - kMaxBuffer;
+  if (runStart == start_) {
     start_ += drop;
     scan_ = scan_ > drop ? scan_ - drop : 0;
+  } else {
+    buffer_.erase(runStart, drop);
   }
-  if (start_ > kMaxBuffer) compact();
 }
 
 bool SerialChunker::next(std::string& chunk) {
@@ -49,7 +63,10 @@ bool SerialChunker::next(std::string& chunk) {
     return false;
   }
   std::size_t end = pos + delimiter_.size();
-  chunk.assign(buffer_, start_, end - start_);
+  // A chunk holds at most the newest 64 KiB of its run, however the bytes
+  // were split into reads.
+  const std::size_t first = end - start_ > kMaxBuffer ? end - kMaxBuffer : start_;
+  chunk.assign(buffer_, first, end - first);
   start_ = end;
   scan_ = 0;
   if (start_ == buffer_.size()) clear();

@@ -16,7 +16,8 @@ namespace platform {
 
 // Collects received bytes and cuts them into chunks that each end with the
 // delimiter (the delimiter included). While no delimiter arrives the buffer
-// is capped at 64 KiB, the oldest bytes dropped.
+// is capped at 64 KiB, the oldest bytes dropped: a chunk is at most the newest
+// 64 KiB of its run, and complete chunks are never dropped.
 class SerialChunker {
  public:
   static constexpr std::size_t kMaxBuffer = 64 * 1024;
@@ -30,6 +31,7 @@ class SerialChunker {
 
  private:
   void compact();
+  void capRun();
   std::string delimiter_ = "\r";
   std::string buffer_;
   std::size_t start_ = 0;  // first byte not yet delivered

@@ -184,11 +184,11 @@ Form1::Form1(platform::Scheduler& scheduler)
   // button and its line, and the file caption reads "Folder/File".
   place(Frame6, nullptr, 120, 5160, 4320, 1860);
   Frame6.setCaption("RECORDER");
-  captionLabel(Label13, &Frame6, 120, 300, 855, "File");
-  readout(RecordFileName, &Frame6, 1035, 300, 2655, "*.TXT");
+  captionLabel(Label13, &Frame6, 120, 300, 1080, "File");
+  readout(RecordFileName, &Frame6, 1245, 300, 2445, "*.TXT");
   backLamp(RecorderBlinkLight, &Frame6, 3900, 300);
-  captionLabel(Label2, &Frame6, 120, 660, 855, "Folder");
-  readout(RecorderFolderName, &Frame6, 1035, 660, 3165, "C:\\RAZERI VAREROZE");
+  captionLabel(Label2, &Frame6, 120, 660, 1080, "Folder");
+  readout(RecorderFolderName, &Frame6, 1245, 660, 2955, "C:\\RAZERI VAREROZE");
   RecorderFolderName.setToolTip(
       "Click to change Folder Location to store recorder files. Example:  C:\\EFIS");
   place(Line5, &Frame6, 120, 1080, 4080, 15);

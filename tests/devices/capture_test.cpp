@@ -190,6 +190,22 @@ TEST_F(CaptureTest, RepeatedFailureWhileItsMessageIsOpenShowsNoSecondBox) {
   EXPECT_EQ(platform.messages.beeps, 2);
 }
 
+TEST_F(CaptureTest, FailuresThatGoOnShowOneBoxUntilABatchIsWrittenAgain) {
+  const std::string blocked = folder + "/TBRC_GPS_101908_14.DAT";
+  std::filesystem::create_directories(blocked);
+  platform.messages.expect(1);
+  gps(1, 21);  // three batches fail
+  EXPECT_EQ(platform.messages.shown.size(), 1u);
+  EXPECT_EQ(platform.messages.beeps, 3);
+  std::filesystem::remove(blocked);
+  gps(22, 28);  // written again
+  std::filesystem::remove(folder + "/TBRC_GPS_101908_14.DAT");
+  std::filesystem::create_directories(blocked);
+  platform.messages.expect(1);
+  gps(29, 35);  // a new failure is told again
+  EXPECT_EQ(platform.messages.shown.size(), 2u);
+}
+
 TEST_F(CaptureTest, GrandRapidsFramesAreNeverCaptured) {
   std::filesystem::create_directories(folder);
   form2().EMSGRANDRAPIDS.setValue(true);

@@ -75,4 +75,37 @@ TEST(SerialChunker, ANewDelimiterAppliesToBytesAlreadyBuffered) {
   EXPECT_EQ(out[0], "\x01" + FEFFFE);
 }
 
+// The cap is on a run without delimiter only: complete chunks that arrive in
+// the same read as more than 64 KiB are never dropped, and the chunk that ends
+// a long run is its last 64 KiB whichever way the bytes were split.
+TEST(SerialChunker, CapNeverDropsCompleteChunksAndCutsALongRunTheSameWayEveryTime) {
+  std::string records;
+  for (int i = 0; i < 1500; ++i) records += "R" + std::to_string(i) + std::string(50, '.') + "\r";
+  ASSERT_GT(records.size(), SerialChunker::kMaxBuffer);
+  {
+    SerialChunker c;
+    const auto out = feed(c, {"first\r" + records});
+    ASSERT_EQ(out.size(), 1501u);
+    EXPECT_EQ(out.front(), "first\r");
+    EXPECT_EQ(out.back(), "R1499" + std::string(50, '.') + "\r");
+  }
+  std::string run(70 * 1024, 'x');
+  for (std::size_t i = 0; i < run.size(); ++i) run[i] = static_cast<char>('a' + i % 26);
+  const std::string after = "next\rlast\r";
+  const std::string expected = (run + "next\r").substr(run.size() + 5 - SerialChunker::kMaxBuffer);
+  const std::vector<std::vector<std::string>> splits = {
+      {run + after},
+      {run, after},
+      {run.substr(0, 1000), run.substr(1000) + after},
+      {run.substr(0, 69 * 1024), run.substr(69 * 1024) + "ne", "xt\rlast\r"},
+  };
+  for (const auto& pieces : splits) {
+    SerialChunker c;
+    const auto out = feed(c, pieces);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0], expected);
+    EXPECT_EQ(out[1], "last\r");
+  }
+}
+
 }  // namespace

@@ -349,49 +349,10 @@ TEST_F(RecordFile, MissingFolder_IsCreatedAndNothingIsLost) {
   EXPECT_TRUE(platform.messages.shown.empty());
 }
 
-// Makes a file refuse writes, also for root (who ignores permission bits):
-// the immutable attribute is set where the file system keeps it.
-class ReadOnly {
- public:
-  explicit ReadOnly(std::string path) : path_(std::move(path)) {
-    ::chmod(path_.c_str(), 0444);
-    if (::geteuid() != 0) {
-      ok_ = true;
-      return;
-    }
-    ok_ = setImmutable(true);
-  }
-  ~ReadOnly() { release(); }
-  ReadOnly(const ReadOnly&) = delete;
-  ReadOnly& operator=(const ReadOnly&) = delete;
-  bool ok() const { return ok_; }
-  void release() {
-    if (::geteuid() == 0 && ok_) setImmutable(false);
-    ::chmod(path_.c_str(), 0644);
-    ok_ = false;
-  }
-
- private:
-  bool setImmutable(bool on) {
-    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-      flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-      done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
-  }
-  std::string path_;
-  bool ok_ = false;
-};
-
 TEST_F(RecordFile, ReadOnlyFile_OneMessageThenRecordingResumesWithNothingLost) {
   chooseInterval(f2().IntervalOneSecond, 1000);
   testsupport::writeFile(file(), "");
-  ReadOnly readOnly(file());
+  testsupport::ReadOnlyFile readOnly(file());
   if (!readOnly.ok()) GTEST_SKIP() << "cannot make a file read-only here";
 
   f1().RecorderStartStopButton.click();
@@ -420,7 +381,7 @@ TEST_F(RecordFile, ReadOnlyFile_OneMessageThenRecordingResumesWithNothingLost) {
   EXPECT_EQ(lines(file()).front().rfind("COMPUTER TIME\t", 0), 0u);
 
   // A new stretch of failures tells of itself again.
-  ReadOnly again(file());
+  testsupport::ReadOnlyFile again(file());
   ASSERT_TRUE(again.ok());
   platform.messages.expect(1);
   platform.scheduler.advance(2000);

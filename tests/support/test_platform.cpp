@@ -1,6 +1,10 @@
 #include "support/test_platform.h"
 
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -172,6 +176,38 @@ std::vector<std::string> AppTest::takeEscapes() {
   auto e = std::move(escapes_);
   escapes_.clear();
   return e;
+}
+
+// ---- ReadOnlyFile
+
+ReadOnlyFile::ReadOnlyFile(std::string path) : path_(std::move(path)) {
+  ::chmod(path_.c_str(), 0444);
+  if (::geteuid() != 0) {
+    ok_ = true;
+    return;
+  }
+  immutable_ = setImmutable(true);
+  ok_ = immutable_;
+}
+
+void ReadOnlyFile::release() {
+  if (immutable_) setImmutable(false);
+  immutable_ = false;
+  ::chmod(path_.c_str(), 0644);
+  ok_ = false;
+}
+
+bool ReadOnlyFile::setImmutable(bool on) {
+  const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (done) {
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  ::close(fd);
+  return done;
 }
 
 std::string readFile(const std::string& path) {

@@ -186,6 +186,25 @@ class AppTest : public ::testing::Test {
   std::string oldProgramDir_, oldHome_;
 };
 
+// Makes a file refuse writes, also for root (who ignores permission bits):
+// the immutable attribute is set where the file system keeps it. Undone when
+// released or destroyed; ok() is false where it cannot be done.
+class ReadOnlyFile {
+ public:
+  explicit ReadOnlyFile(std::string path);
+  ~ReadOnlyFile() { release(); }
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+  bool ok() const { return ok_; }
+  void release();
+
+ private:
+  bool setImmutable(bool on);
+  std::string path_;
+  bool ok_ = false;
+  bool immutable_ = false;
+};
+
 // Reads a whole file as bytes; empty when it does not exist.
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, std::string_view bytes);

@@ -153,6 +153,11 @@ class LabelView : public ViewBase<Label, QLabel> {
     w->setTextFormat(Qt::PlainText);
     w->setWordWrap(true);
     w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A framed label would otherwise indent its text by half an "x" from the
+    // top too, which pushes descenders (the "_" of a file name) out of a
+    // one-row label.
+    w->setIndent(0);
+    w->setMargin(1);
     return w;
   }
 };
