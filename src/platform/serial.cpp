@@ -1,5 +1,7 @@
 #include "platform/serial.h"
 
+#include <algorithm>
+
 #include "platform/controls.h"
 
 namespace platform {
@@ -10,12 +12,14 @@ void SerialChunker::setDelimiter(std::string_view delimiter) {
   delimiter_.assign(delimiter);
   // Bytes already buffered are searched again for the new delimiter.
   scan_ = 0;
+  chunks_ = 0;
 }
 
 void SerialChunker::clear() {
   buffer_.clear();
   start_ = 0;
   scan_ = 0;
+  chunks_ = 0;
 }
 
 void SerialChunker::compact() {
@@ -31,12 +35,21 @@ void SerialChunker::append(std::string_view bytes) {
 }
 
 void SerialChunker::capRun() {
-  // Only the bytes after the last delimiter are a run that may be cut:
-  // complete chunks that came in the same read stay whole, however many.
-  std::size_t runStart = start_;
+  // Only the bytes after the last complete chunk are a run that may be cut:
+  // complete chunks that came in the same read stay whole, however many. The
+  // chunks are found as next() cuts them, each from the end of the one before:
+  // a delimiter that overlaps itself (FE FE FE FE holds one chunk and the
+  // start of a run) would otherwise leave bytes of the run in front of the
+  // cut, where they could join newer bytes into a delimiter never received.
+  std::size_t runStart = start_ + chunks_;
   if (!delimiter_.empty()) {
-    const std::size_t last = buffer_.rfind(delimiter_);
-    if (last != std::string::npos && last >= start_) runStart = last + delimiter_.size();
+    // Neither the chunks already found nor the bytes already scanned are
+    // searched again.
+    const std::size_t back = delimiter_.size() - 1;
+    std::size_t from = std::max(runStart, scan_ > back ? start_ + scan_ - back : start_);
+    for (std::size_t pos; (pos = buffer_.find(delimiter_, from)) != std::string::npos; from = runStart)
+      runStart = pos + delimiter_.size();
+    chunks_ = runStart - start_;
   }
   const std::size_t run = buffer_.size() - runStart;
   if (run <= kMaxBuffer) return;
@@ -67,6 +80,7 @@ bool SerialChunker::next(std::string& chunk) {
   // were split into reads.
   const std::size_t first = end - start_ > kMaxBuffer ? end - kMaxBuffer : start_;
   chunk.assign(buffer_, first, end - first);
+  chunks_ = chunks_ > end - start_ ? chunks_ - (end - start_) : 0;
   start_ = end;
   scan_ = 0;
   if (start_ == buffer_.size()) clear();

@@ -1,7 +1,8 @@
 // The real serial links against pseudo-terminals mapped as COM ports: chunks
 // cut on each delimiter however the bytes arrive, the receive cap, a
 // delimiter changed while open, one data event at a time, an adapter pulled
-// out, refused ports, and EFIS records reaching the current line.
+// out, refused ports, EFIS records reaching the current line, and a Grand
+// Rapids stream realigned by the delimiter watchdog.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,7 +25,9 @@
 #include "devices/serial_links.h"
 #include "gui_support.h"
 #include "platform/port_map.h"
+#include "screens/form5.h"
 #include "settings/form2.h"
+#include "shell/form1.h"
 #include "support/pty.h"
 
 namespace {
@@ -286,6 +290,129 @@ TEST_F(ProgramLinksTest, UnpluggedAdapterClosesTheLinkWithoutAMessage) {
   EXPECT_TRUE(guitest::processUntil([&] { return !links().MSPort1->PortOpen(); }));
   guitest::processPending();
   EXPECT_TRUE(boxes.texts.empty());
+}
+
+// A GR 4000 frame, header FE FE FE first, numbered by its engine speed
+// (bytes 3-4): CHT 1 400 (5-6), unit temperature 13 (41), a carriage return
+// that cuts the stream while the link still waits for one.
+std::string grFrame(int rpm) {
+  std::string f(73, '\0');
+  f[0] = f[1] = f[2] = '\xFE';
+  f[3] = static_cast<char>(rpm >> 8);
+  f[4] = static_cast<char>(rpm & 0xFF);
+  f[5] = '\x01';
+  f[6] = '\x90';
+  f[41] = '\x0D';
+  return f;
+}
+
+// The engine speed as the data screen shows it ("#,#00") from 1000 on: the
+// thousands, a comma and three digits.
+std::string rpmText(int rpm) {
+  const std::string digits = std::to_string(rpm % 1000);
+  return std::to_string(rpm / 1000) + "," + std::string(3 - digits.size(), '0') + digits;
+}
+
+TEST_F(ProgramLinksTest, GrandRapidsStreamOnTheWrongDelimiterIsRealignedWithinTwoTicksThenEveryFrameDecodes) {
+  struct Case {
+    const char* name;
+    std::size_t largestPiece;
+  };
+  for (const Case& c : {Case{"one-byte pieces", 1}, Case{"random-size pieces", 40}}) {
+    SCOPED_TRACE(c.name);
+    // A fresh program each time: the watchdog starts from its first header.
+    app = std::make_unique<App>(services());
+    links().createPorts();
+    ::setenv("TALBREN_COM11", pty.slavePath().c_str(), 1);
+
+    shell::Form1& f1 = app->form1();
+    f1.StartupDelay.setEnabled(false);  // the link stays as opened here
+    f1.ChectGRHeader.setInterval(400);
+    settings::Form2& f2 = app->form2();
+    f2.EMSGRANDRAPIDS.setValue(true);
+    f2.EMS_COMM.setValue(true);
+    f2.EMS_CommPort.setText("COM11");
+    links().StartEMSPort();
+    platform::SerialLink& link = *links().MSPort3;
+    ASSERT_TRUE(link.PortOpen());
+    ASSERT_EQ(link.ReadDelimiter(), "\r");
+
+    // Every chunk as the link delivers it to the data event; once the
+    // watchdog has ticked twice, the number of each frame decoded and the
+    // engine speed the data screen showed for it.
+    chunks.clear();
+    written = 0;
+    std::vector<std::string> delimiterAfterTick;
+    std::vector<int> decoded;
+    std::vector<std::string> shown;
+    link.OnRead = [&](const std::string& chunk) {
+      chunks.push_back(chunk);
+      links().MSPort3_OnRead(chunk);
+      if (delimiterAfterTick.size() < 2) return;
+      decoded.push_back(app->EMSBytes[3] * 256 + app->EMSBytes[4]);
+      shown.push_back(app->form5().GRRPM1.caption());
+    };
+    auto tick = f1.ChectGRHeader.onTick;
+    f1.ChectGRHeader.onTick = [&] {
+      tick();
+      delimiterAfterTick.push_back(link.ReadDelimiter());
+    };
+
+    std::mt19937 random(12);
+    std::uniform_int_distribution<std::size_t> size(1, c.largestPiece);
+    auto sendInPieces = [&](const std::string& bytes) {
+      for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t n = std::min(size(random), bytes.size() - at);
+        send(link, bytes.substr(at, n));
+        at += n;
+      }
+    };
+
+    // Frames flow on the carriage return of the opening until the watchdog
+    // has ticked twice: first FE FF FE, then FE FE FE, the header they carry.
+    int rpm = 1000;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (delimiterAfterTick.size() < 2 && elapsed.elapsed() < 15000 && !HasFatalFailure())
+      sendInPieces(grFrame(rpm++));
+    ASSERT_GE(delimiterAfterTick.size(), 2u);
+    EXPECT_EQ(delimiterAfterTick[0], kFEFFFE);
+    EXPECT_EQ(delimiterAfterTick[1], kFEFEFE);
+
+    // From then on every frame decodes, in order, once the header of the
+    // frame after it closes it: the frames still waiting in the link when
+    // the delimiter changed, after at most a piece of one (bytes from the
+    // last carriage return on, which read as frame 0), and every frame
+    // written since. The watchdog, seeing headers, leaves the delimiter alone.
+    const int first = rpm;
+    const std::size_t ticks = delimiterAfterTick.size();
+    while ((rpm < first + 30 || delimiterAfterTick.size() < ticks + 2) && elapsed.elapsed() < 30000 &&
+           !HasFatalFailure())
+      sendInPieces(grFrame(rpm++));
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_GE(delimiterAfterTick.size(), ticks + 2);
+    send(link, std::string(3, '\xFE'));
+    const std::size_t piece = !decoded.empty() && decoded[0] < 1000 ? 1 : 0;
+    ASSERT_GT(decoded.size(), piece);
+    const int from = decoded[piece];
+    EXPECT_LE(from, first);
+    std::vector<int> expected;
+    std::vector<std::string> expectedText;
+    for (int n = from; n < rpm; ++n) {
+      expected.push_back(n);
+      expectedText.push_back(rpmText(n));
+    }
+    EXPECT_EQ(std::vector<int>(decoded.begin() + static_cast<std::ptrdiff_t>(piece), decoded.end()), expected);
+    EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<std::ptrdiff_t>(piece), shown.end()),
+              expectedText);
+    for (std::size_t i = 2; i < delimiterAfterTick.size(); ++i) EXPECT_EQ(delimiterAfterTick[i], kFEFEFE) << i;
+    screens::Form5& data = app->form5();
+    EXPECT_EQ(data.HeaderType.caption(), "$FE  $FE  $FE");
+    EXPECT_EQ(data.GRCHT1.caption(), "400");
+    EXPECT_EQ(data.GRUnitTemperature.caption(), "13");
+
+    link.setPortOpen(false);
+  }
 }
 
 }  // namespace

@@ -108,4 +108,55 @@ TEST(SerialChunker, CapNeverDropsCompleteChunksAndCutsALongRunTheSameWayEveryTim
   }
 }
 
+// The cap counts a run from where the last complete chunk ends, cutting as the
+// chunks are cut, each from the end of the one before. With a delimiter that
+// overlaps itself the last place the delimiter occurs can end later: FE FE FE
+// FE is one header and the first byte of a run. Counting from there kept that
+// byte in front of the cut, where it joined the newest bytes into a header
+// that never arrived. Each row's bytes are appended without taking chunks in
+// between, as one read brings them, then every chunk is taken.
+TEST(SerialChunker, CapCountsARunFromTheEndOfTheLastCompleteChunk) {
+  constexpr std::size_t kMax = SerialChunker::kMaxBuffer;
+  struct Step {
+    std::string delimiter;  // set before the bytes when not empty
+    std::string bytes;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    std::size_t held;  // bytes held after the steps, before any is taken
+    std::vector<std::string> chunks;
+  };
+  const std::string x5000(5000, 'x');
+  const std::vector<Case> cases = {
+      // A header, the first byte of the next one, 5000 old bytes, then the
+      // newest 64 KiB of the run beginning FE FE: no header at the cut.
+      {"a Grand Rapids header and a long run in one read",
+       {{FEFEFE, FEFEFE + "\xFE" + x5000 + "\xFE\xFE" + std::string(kMax - 2, 'y')}, {"", FEFEFE}},
+       3 + kMax + 3,
+       {FEFEFE, std::string(kMax - 3, 'y') + FEFEFE}},
+      // 8193 zero bytes, 24576 CRs, then the delimiter 00 00 and 45056 bytes
+      // 01: 4096 chunks 00 00 stay, and the run from the last zero on keeps
+      // its newest 64 KiB.
+      {"a run after a delimiter change",
+       {{"\r", std::string(8193, '\0')}, {"", std::string(24576, '\r')},
+        {std::string(2, '\0'), std::string(45056, '\x01')}},
+       8192 + kMax,
+       std::vector<std::string>(4096, std::string(2, '\0'))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SerialChunker ch;
+    for (const Step& step : c.steps) {
+      if (!step.delimiter.empty()) ch.setDelimiter(step.delimiter);
+      ch.append(step.bytes);
+    }
+    EXPECT_EQ(ch.buffered(), c.held);
+    std::vector<std::string> out;
+    for (std::string chunk; ch.next(chunk);) out.push_back(chunk);
+    EXPECT_EQ(out.size(), c.chunks.size());
+    EXPECT_TRUE(out == c.chunks);
+  }
+}
+
 }  // namespace
