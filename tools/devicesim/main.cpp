@@ -232,16 +232,16 @@ std::vector<std::string> replayLinesOf(const std::string& path) {
   return lines;
 }
 
-Device parseDevice(std::string_view spec, double defaultDuration) {
+Device parseDevice(std::string_view deviceArg, double defaultDuration) {
   std::vector<std::string> parts;
   std::size_t start = 0;
   while (true) {
-    const std::size_t colon = spec.find(':', start);
-    parts.emplace_back(spec.substr(start, colon == std::string_view::npos ? colon : colon - start));
+    const std::size_t colon = deviceArg.find(':', start);
+    parts.emplace_back(deviceArg.substr(start, colon == std::string_view::npos ? colon : colon - start));
     if (colon == std::string_view::npos) break;
     start = colon + 1;
   }
-  if (parts.size() < 2) usage("a device is KIND:COMn[:key=value...]: " + std::string(spec));
+  if (parts.size() < 2) usage("a device is KIND:COMn[:key=value...]: " + std::string(deviceArg));
   Device d;
   if (!devicesim::kindOf(parts[0], d.kind)) usage("unknown device kind " + parts[0]);
   d.name = std::string(devicesim::kindName(d.kind));
