@@ -1,11 +1,7 @@
 #pragma once
-// The "DATA FILE" list of the loaded EFIS playback file: one entry per
-// record, the store that playback and the export read by index, with the
-// record position and count and the lamp that shows whether the last played
-// record decoded.
+// The "DATA FILE" list of the loaded EFIS playback file.
 
-#include "platform/controls.h"
-#include "platform/screen.h"
+#include "recorder/data_file_list.h"
 
 namespace platform {
 class Scheduler;
@@ -13,18 +9,9 @@ class Scheduler;
 
 namespace recorder {
 
-class form15 : public platform::Screen {
+class form15 : public DataFileList {
  public:
   explicit form15(platform::Scheduler& scheduler);
-
-  platform::ListBox EntryList{this, "EntryList"};
-  platform::CommandButton ShowDataScreen{this, "ShowDataScreen"};
-  platform::CommandButton ReturnButton{this, "ReturnButton"};
-  // Green while the last played record decoded, red when the decoder flagged it.
-  platform::Shape DataParseCorrectly{this, "DataParseCorrectly"};
-  platform::Label Label2{this, "Label2"};
-  platform::Label RecordPointer{this, "RecordPointer"};
-  platform::Label RecordCount{this, "RecordCount"};
 };
 
 }  // namespace recorder

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "settings/settings_layout.h"
+
 namespace settings {
 
 namespace {
@@ -20,15 +22,8 @@ constexpr int kFieldHeight = 315;
 constexpr int kButtonHeight = 375;
 constexpr int kLamp = 195;
 
-void put(Control& c, Control* in, int left, int top, int width, int height) {
-  c.setContainer(in);
-  c.setGeometry(left, top, width, height);
-}
-
-void captionTip(Control& c, std::string_view text, std::string_view tip = {}) {
-  c.setCaption(text);
-  c.setToolTip(tip);
-}
+using layout::captionTip;
+using layout::put;
 
 // The controls of one device's port frame; the three devices share the layout.
 struct PortGroup {

@@ -6,102 +6,24 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
-#include <functional>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "e2e_support.h"
 #include "support/test_platform.h"
-
-extern char** environ;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using e2e::Clock;
+using e2e::waitFor;
 using namespace std::chrono_literals;
-
-bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-  const auto end = Clock::now() + timeout;
-  while (!done()) {
-    if (Clock::now() > end) return done();
-    std::this_thread::sleep_for(20ms);
-  }
-  return true;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-// The program as a child process with the given environment settings added.
-class Program {
- public:
-  Program(const std::vector<std::pair<std::string, std::string>>& settings, const std::string& output) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-      const std::string entry = *e;
-      bool replaced = false;
-      for (const auto& [name, value] : settings) replaced = replaced || entry.starts_with(name + "=");
-      if (!replaced) env.push_back(entry);
-    }
-    for (const auto& [name, value] : settings) env.push_back(name + "=" + value);
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
-    std::string path = TALBREN_EXECUTABLE;
-    char* argv[] = {path.data(), nullptr};
-    started_ = Clock::now();
-    if (posix_spawn(&pid_, path.c_str(), &files, nullptr, argv, envp.data()) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&files);
-  }
-  ~Program() {
-    if (pid_ > 0 && !status_) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  bool started() const { return pid_ > 0; }
-  Clock::time_point startedAt() const { return started_; }
-  void signal(int sig) const { kill(pid_, sig); }
-  // The wait status once the program has ended, empty while it runs.
-  std::optional<int> exitStatus() {
-    if (!status_ && pid_ > 0) {
-      int st = 0;
-      if (waitpid(pid_, &st, WNOHANG) == pid_) status_ = st;
-    }
-    return status_;
-  }
-
- private:
-  pid_t pid_ = -1;
-  Clock::time_point started_;
-  std::optional<int> status_;
-};
 
 struct StartCase {
   int option;          // element of the start-screen options
@@ -119,13 +41,13 @@ class StartupEndToEnd : public testing::TestWithParam<StartCase> {
     chmod(folder.file("xdg").c_str(), 0700);
   }
   std::vector<std::string> screenLog() const {
-    return linesOf(testsupport::readFile(folder.file("screens.log")));
+    return e2e::textLines(testsupport::readFile(folder.file("screens.log")));
   }
   bool logged(const std::string& line) const {
     const auto lines = screenLog();
     return std::find(lines.begin(), lines.end(), line) != lines.end();
   }
-  std::vector<std::pair<std::string, std::string>> environment(int option) const {
+  e2e::Environment environment(int option) const {
     return {{"QT_QPA_PLATFORM", "offscreen"},
             {"XDG_RUNTIME_DIR", folder.file("xdg")},
             {"HOME", folder.file("home")},
@@ -141,7 +63,8 @@ class StartupEndToEnd : public testing::TestWithParam<StartCase> {
 TEST_P(StartupEndToEnd, ShowsMainWindowThenTheStartScreenAndEndsCleanlyOnSigterm) {
   const StartCase c = GetParam();
   const std::string chosen = c.screen;
-  Program program(environment(c.option), folder.file("output.txt"));
+  const Clock::time_point startedAt = Clock::now();
+  e2e::Process program(TALBREN_EXECUTABLE, {}, environment(c.option), folder.file("output.txt"));
   ASSERT_TRUE(program.started());
 
   ASSERT_TRUE(waitFor([&] { return logged("Form1 shown"); }, 15s))
@@ -149,15 +72,15 @@ TEST_P(StartupEndToEnd, ShowsMainWindowThenTheStartScreenAndEndsCleanlyOnSigterm
   if (chosen != "Form1") {
     // Nothing but the main window within the first 1.5 s (less a margin for
     // the time between reading the clock and reading the log).
-    if (Clock::now() - program.startedAt() < 1400ms) {
+    if (Clock::now() - startedAt < 1400ms) {
       EXPECT_FALSE(logged(chosen + " shown")) << "the start screen came before its 1.5 s";
     }
     ASSERT_TRUE(waitFor([&] { return logged(chosen + " shown"); }, 10s));
-    EXPECT_GE(Clock::now() - program.startedAt(), 1500ms);
+    EXPECT_GE(Clock::now() - startedAt, 1500ms);
     EXPECT_EQ(screenLog(), (std::vector<std::string>{"Form1 shown", "Form1 hidden", chosen + " shown"}));
   } else {
     // Well past the start sequence the main window is still the only screen.
-    std::this_thread::sleep_until(program.startedAt() + 2500ms);
+    std::this_thread::sleep_until(startedAt + 2500ms);
     EXPECT_EQ(screenLog(), std::vector<std::string>{"Form1 shown"});
   }
   ASSERT_FALSE(program.exitStatus());
