@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,23 @@ TEST(VirtualTime, AFailingTickDoesNotStopTheTimer) {
   };
   s.advance(250);
   EXPECT_EQ(ticks, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(VirtualTime, ATimerMayBeDestroyedInsideItsOwnTick) {
+  platform::VirtualScheduler s;
+  auto t = std::make_unique<platform::Timer>(s, "t", 100);
+  int ticks = 0;
+  t->onTick = [&] {
+    ++ticks;
+    t.reset();  // its screen unloaded from inside the tick
+  };
+  s.advance(500);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(t, nullptr);
 }
 
 }  // namespace
