@@ -65,7 +65,9 @@ void GpsDecoder::decodeGPGSV() {
   if (!t) return;
   // The count with the sign place that a number shown as text carries.
   const double count = readNumber(*t);
-  f21.GPGSVSentenances.setCaption((count >= 0 ? " " : "") + platform::numberText(count));
+  std::string countText = count >= 0 ? " " : "";
+  countText += platform::numberText(count);
+  f21.GPGSVSentenances.setCaption(countText);
   if (!(t = w.next())) return;
   const std::optional<std::int16_t> number = toInt16OrNone(readNumber(*t));
   // A receiver that sees no satellite sends no blocks: the count of
