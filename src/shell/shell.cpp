@@ -1,6 +1,7 @@
 #include "shell/shell.h"
 
 #include "app/app.h"
+#include "platform/screen.h"
 #include "shell/form1.h"
 
 namespace shell {
@@ -27,6 +28,19 @@ void Shell::wire(ScreenId id) {
   if (id == ScreenId::Form3) wireRawView();
   wireRawDataOpeners(id);
   wireScreenButtons(id);
+  if (id != ScreenId::Form1) app_.screen(id).onQueryUnload = [this, id] { closeScreen(id); };
+}
+
+// The close box of any screen but the main window hides that screen. When
+// that leaves no screen on view, the main window comes back, so no window is
+// ever lost with the program still running.
+void Shell::closeScreen(ScreenId id) {
+  app_.screen(id).hide();
+  for (ScreenId other : kAllScreens)
+    if (app_.screenExists(other) && app_.screen(other).visible()) return;
+  Form1& f = app_.form1();
+  f.show();
+  f.setWindowState(platform::WindowState::Normal);
 }
 
 }  // namespace shell

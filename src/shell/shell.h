@@ -104,6 +104,7 @@ class Shell {
 
  private:
   // Handlers of each group, attached when their screen is created.
+  void closeScreen(ScreenId id);
   void wireMainWindow();
   void wireRawView();
   void wireRawDataOpeners(ScreenId id);

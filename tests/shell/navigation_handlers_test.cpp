@@ -367,3 +367,25 @@ TEST_F(ShellTest, NmeaRawViewReturnsToTheSentenceScreenWhoseReturnShowsTheMainWi
 }
 
 }  // namespace
+
+namespace {
+
+class CloseBoxTest : public testsupport::AppTest {};
+
+TEST_F(CloseBoxTest, ClosingTheLastScreenOnViewBringsTheMainWindowBack) {
+  App& a = *app;
+  a.form1().hide();
+  a.form2().show();
+  a.form8().show();
+  a.form2().requestClose();  // another screen is still on view
+  EXPECT_FALSE(a.form2().visible());
+  EXPECT_FALSE(a.form1().visible());
+  a.form1().setWindowState(platform::WindowState::Minimized);
+  a.form8().requestClose();  // the last one
+  EXPECT_FALSE(a.form8().visible());
+  EXPECT_TRUE(a.form1().visible());
+  EXPECT_EQ(a.form1().windowState(), platform::WindowState::Normal);
+  EXPECT_EQ(platform.ui.quits, 0);
+}
+
+}  // namespace
