@@ -517,4 +517,13 @@ Walk walk(const std::vector<Fields>& records, std::size_t at, std::size_t count,
   return w;
 }
 
+void ProgramRun::runToTheEnd() {
+  ASSERT_TRUE(waitSimulator("done", 25s)) << testsupport::readFile(path("simulator.txt"));
+  // A few more record ticks with the last values, while the links are still fresh.
+  std::this_thread::sleep_for(700ms);
+  ASSERT_TRUE(programRunning()) << programOutput();
+  EXPECT_EQ(stopProgram(), 0);
+  stopSimulator();
+}
+
 }  // namespace e2e

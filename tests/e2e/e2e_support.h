@@ -105,6 +105,10 @@ class ProgramRun {
   // end on its own within the time.
   int stopProgram();
   void stopSimulator();
+  // Waits for the simulator to finish, lets the program take a few more
+  // record ticks, then ends it with SIGTERM (which must give status 0) and
+  // stops the simulator. Fails fatally when either did not run to its end.
+  void runToTheEnd();
   std::string programOutput() const;
   std::string messages() const;
   // The event loop's largest hold-up after the program has settled (ms).

@@ -60,11 +60,7 @@ TEST(FaultsEndToEnd, UnpluggedEfisStaysClosedWhenItsLinkComesBackWhileTheOthersK
   ASSERT_NO_FATAL_FAILURE(
       run.startSimulator({"efis:COM41:unplug@1.2:replug@2", "gps:COM42:rate=2", "dynon:COM43"}, 4));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
-  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
-  std::this_thread::sleep_for(700ms);
-  ASSERT_TRUE(run.programRunning()) << run.programOutput();
-  EXPECT_EQ(run.stopProgram(), 0);
-  run.stopSimulator();
+  ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   // An adapter going away shows no message.
   EXPECT_EQ(run.messages(), "");
 
@@ -126,11 +122,7 @@ TEST(FaultsEndToEnd, GarbageOverlongLinesAndLongRunsOnEveryPortNeitherStopNorHol
   ASSERT_NO_FATAL_FAILURE(
       run.startSimulator({"efis:COM41" + faults, "gps:COM42:rate=4" + faults, "dynon:COM43" + faults}, 3));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
-  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
-  std::this_thread::sleep_for(700ms);
-  ASSERT_TRUE(run.programRunning()) << run.programOutput();
-  EXPECT_EQ(run.stopProgram(), 0);
-  run.stopSimulator();
+  ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   // Bad input records are not reported by message.
   EXPECT_EQ(run.messages(), "");
 
@@ -182,11 +174,7 @@ TEST(FaultsEndToEnd, GrandRapidsLinkDropsOversizedChunksAndDecodesEveryWholeFram
        "gr4000:COM53:delay=2.5:baud=0:garbage@0.6=500:long@1=600:truncated@1.4:burst@1.8=70000"},
       3));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
-  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
-  std::this_thread::sleep_for(700ms);
-  ASSERT_TRUE(run.programRunning()) << run.programOutput();
-  EXPECT_EQ(run.stopProgram(), 0);
-  run.stopSimulator();
+  ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   EXPECT_EQ(run.messages(), "");
 
   const Sent gr = run.sent("gr4000");
@@ -277,13 +265,9 @@ TEST_P(ReadOnlyRecorderFolder, ShowsTheMessageGoesOnAndLosesNoRecordWrittenBefor
   const std::string whileLocked = run.recordFile();
   if (comesBack) folder.release();
 
-  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
-  std::this_thread::sleep_for(700ms);
-  ASSERT_TRUE(run.programRunning()) << run.programOutput();
   // The shut-down's last writes fail too when the folder is still locked;
   // the program ends all the same.
-  EXPECT_EQ(run.stopProgram(), 0);
-  run.stopSimulator();
+  ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   folder.release();
 
   // Nothing written before was lost or changed.

@@ -137,12 +137,7 @@ TEST_P(EnglishUnits, EfisNmeaGpsAndDynonRecordEverySentValueAndCaptureEveryByte)
   run.configure(elements);
   ASSERT_NO_FATAL_FAILURE(run.startSimulator({"efis:COM11", "gps:COM12:rate=2", "dynon:COM13"}, 3));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
-  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
-  // A few more record ticks with the last values, while the links are still fresh.
-  std::this_thread::sleep_for(700ms);
-  ASSERT_TRUE(run.programRunning()) << run.programOutput();
-  EXPECT_EQ(run.stopProgram(), 0);
-  run.stopSimulator();
+  ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   EXPECT_EQ(run.messages(), "");
 
   const Sent efis = run.sent("efis");
@@ -240,11 +235,7 @@ TEST(RecordingEndToEnd, GrandRapidsWithGarminGpsInKilometresRecordsEveryFrameAnd
       {"efis:COM21:delay=1.5:duration=3.5", "gps:COM22:rate=4:delay=1.5:duration=3.5", "gr4000:COM23:delay=2.5"},
       2.5));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
-  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
-  std::this_thread::sleep_for(700ms);
-  ASSERT_TRUE(run.programRunning()) << run.programOutput();
-  EXPECT_EQ(run.stopProgram(), 0);
-  run.stopSimulator();
+  ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   EXPECT_EQ(run.messages(), "");
 
   const Sent efis = run.sent("efis");
@@ -330,11 +321,7 @@ TEST(RecordingEndToEnd, ReplayedCaptureFilesComeBackByteForByteAndDecodeInMetric
   ASSERT_NO_FATAL_FAILURE(run.startSimulator(
       {"efis:COM31:replay=" + run.path("efis.DAT"), "dynon:COM33:replay=" + run.path("dynon.DAT")}, 10));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
-  ASSERT_TRUE(run.waitSimulator("done", 25s)) << testsupport::readFile(run.path("simulator.txt"));
-  std::this_thread::sleep_for(700ms);
-  ASSERT_TRUE(run.programRunning()) << run.programOutput();
-  EXPECT_EQ(run.stopProgram(), 0);
-  run.stopSimulator();
+  ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   EXPECT_EQ(run.messages(), "");
 
   // Played back into a port and captured again, the files come back as they were.
