@@ -46,8 +46,11 @@ struct Line {
 // longer than the buffer grows it.
 class LineScanner {
  public:
-  LineScanner(platform::FileReader& file, bool withText)
-      : file_(file), withText_(withText), buffer_(kChunk), limit_(file.size()) {}
+  LineScanner(platform::FileReader& file, bool withText, std::size_t bufferBytes)
+      : file_(file),
+        withText_(withText),
+        buffer_(std::max<std::size_t>(bufferBytes, 1)),
+        limit_(file.size()) {}
 
   // The next line; false after the last.
   bool next(Line& line) {
@@ -86,8 +89,6 @@ class LineScanner {
   }
 
  private:
-  static constexpr std::size_t kChunk = std::size_t{2} << 20;
-
   void emit(Line& line, std::size_t end, std::size_t after) {
     line.start = lineStart_;
     line.length = static_cast<std::size_t>(bufferStart_ + end - lineStart_);
@@ -161,9 +162,9 @@ void RecordStore::added(std::size_t length) {
   longest_ = std::max(longest_, length);
 }
 
-void RecordStore::readLines() {
+void RecordStore::readLines(std::size_t bufferBytes) {
   kind_ = Kind::Lines;
-  LineScanner lines(file_, false);
+  LineScanner lines(file_, false, bufferBytes);
   Line line;
   starts_.push(0);
   while (!full() && lines.next(line)) {
@@ -172,9 +173,9 @@ void RecordStore::readLines() {
   }
 }
 
-void RecordStore::readCsvColumn() {
+void RecordStore::readCsvColumn(std::size_t bufferBytes) {
   kind_ = Kind::Fields;
-  LineScanner lines(file_, true);
+  LineScanner lines(file_, true, bufferBytes);
   Line line;
   bool headerFound = false;
   std::size_t column = 0;  // commas before the title's field

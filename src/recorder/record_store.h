@@ -48,6 +48,9 @@ class RecordStore : public platform::ListSource {
   // Record counts are 32-bit: a longer file loads this many records, as if
   // it ended there.
   static constexpr std::int32_t kMaxRecords = 2147483646;
+  // The file is read in pieces of this size (a piece grows to hold a longer
+  // CSV row).
+  static constexpr std::size_t kReadBuffer = std::size_t{2} << 20;
 
   // Empties the store and lets go of its file.
   void clear();
@@ -65,7 +68,7 @@ class RecordStore : public platform::ListSource {
   // adds none.
   //
   // Throws FileError on a read failure; the records read before it stay.
-  void readLines();
+  void readLines(std::size_t bufferBytes = kReadBuffer);
 
   // Reads the open file once as a Dynon CSV file: the lines up to the header
   // row are searched for the column titled "EMS raw data" (the title within
@@ -75,7 +78,7 @@ class RecordStore : public platform::ListSource {
   // shorter than 4 bytes, or one that ends its row, stops the reading with
   // RunError(5); the records before it stay. Throws FileError on a read
   // failure.
-  void readCsvColumn();
+  void readCsvColumn(std::size_t bufferBytes = kReadBuffer);
 
   std::int32_t count() const override { return count_; }
   // Record i (0 <= i < count()) as loaded; empty outside the store, and

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "recorder/record_store.h"
@@ -12,6 +14,75 @@
 namespace {
 
 using recorder::RecordStore;
+
+// The line rule one byte at a time: a CR ends a line, an LF right after it
+// belongs to the line end, a CR followed by CR LF stays in the line, and text
+// after the last line end is a last line.
+std::vector<std::string> byTheRule(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (bytes[i] != '\r') {
+      line += bytes[i++];
+      open = true;
+      continue;
+    }
+    if (bytes.compare(i + 1, 2, "\r\n") == 0) {
+      line += '\r';
+      i += 3;
+    } else {
+      i += bytes.compare(i + 1, 1, "\n") == 0 ? 2 : 1;
+    }
+    lines.push_back(line);
+    line.clear();
+    open = false;
+  }
+  if (open) lines.push_back(line);
+  return lines;
+}
+
+struct Read {
+  std::vector<std::string> records;
+  int error = 0;
+  friend bool operator==(const Read&, const Read&) = default;
+};
+
+Read readBack(const std::string& path, bool csv, std::size_t buffer) {
+  RecordStore store;
+  store.open(path);
+  Read r;
+  try {
+    csv ? store.readCsvColumn(buffer) : store.readLines(buffer);
+  } catch (const platform::RunError& e) {
+    r.error = e.number();
+  }
+  for (std::int32_t i = 0; i < store.count(); ++i) r.records.push_back(store.record(i));
+  return r;
+}
+
+// Random files of CRs, LFs, commas, quotes and text, read with read pieces of
+// every small size, so that every line end and every field falls across a
+// piece's edge somewhere.
+TEST(RecordStore, LinesAndFieldsDoNotDependOnWhereTheReadPiecesEnd) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("random.dat");
+  std::mt19937 random(7);
+  const std::string alphabet = "ab\r\n,\"";
+  for (int n = 0; n < 400; ++n) {
+    std::string bytes = n % 2 ? "t,\"EMS raw data\"\r\n" : "";
+    const int length = static_cast<int>(random() % 48);
+    for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
+    testsupport::writeFile(path, bytes);
+    const Read lines{byTheRule(bytes), 0};
+    const Read fields = readBack(path, true, RecordStore::kReadBuffer);
+    for (std::size_t buffer = 1; buffer <= 9; ++buffer) {
+      ASSERT_EQ(readBack(path, false, buffer), lines) << "buffer " << buffer << ", file " << n;
+      ASSERT_EQ(readBack(path, true, buffer), fields) << "buffer " << buffer << ", file " << n;
+    }
+    ASSERT_EQ(readBack(path, false, RecordStore::kReadBuffer), lines) << "file " << n;
+  }
+}
 
 // A file a little over twice the store's 2 MiB buffer, read once for every
 // placement of the line ends against the buffer's edges.
@@ -34,7 +105,14 @@ TEST(RecordStore, LineEndsAcrossTheReadBufferSplitNoRecord) {
       store.readLines();
       ASSERT_EQ(store.count(), static_cast<std::int32_t>(lines + 1));
       EXPECT_EQ(store.record(0), std::string(shift, 'x') + kept);
-      for (std::int32_t i = 1; i < store.count(); ++i) ASSERT_EQ(store.record(i), text + kept) << "record " << i;
+      // Every line that ends near an edge of the buffer, and the last.
+      const std::size_t first = shift + end.size(), step = text.size() + end.size();
+      for (std::size_t edge = std::size_t{2} << 20; edge < bytes.size(); edge += std::size_t{2} << 20) {
+        const std::size_t line = (edge - first) / step;
+        for (std::size_t i = line > 0 ? line - 1 : 0; i <= line + 1 && i < lines; ++i)
+          ASSERT_EQ(store.record(static_cast<std::int32_t>(i + 1)), text + kept) << "line " << i;
+      }
+      EXPECT_EQ(store.record(store.count() - 1), text + kept);
       EXPECT_EQ(store.longestEntry(), text.size() + kept.size());
     }
   }
@@ -44,8 +122,8 @@ TEST(RecordStore, CsvRowsLongerThanTheReadBuffer) {
   testsupport::TempDir dir;
   const std::string path = dir.file("long.csv");
   const std::string filler(3 << 20, 'f');
-  testsupport::writeFile(path, filler + ",\"EMS raw data\"\r\n" + filler + ",\"AB0123456789\"," + filler + "\r\n" +
-                                   "x,\"ABshort\",y\r\n");
+  testsupport::writeFile(path, filler + ",\"EMS raw data\"\r\n" + filler + ",\"AB0123456789\"," + filler +
+                                   "\r\n" + "x,\"ABshort\",y\r\n");
   RecordStore store;
   store.open(path);
   store.readCsvColumn();
