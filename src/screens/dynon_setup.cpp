@@ -52,12 +52,8 @@ void DynonGauges::Update_Form10_data() {
   setBands(g.FuelFlowGuage, l.FuelFlowMax, l.FuelFlowLowRed, l.FuelFlowLowYellow, l.FuelFlowHighYellow,
            l.FuelFlowHighRed);
 
-  g.FuelQtyLeftGuage.setPositionMax(readLimit(l.FuelLeftMax));
-  g.FuelQtyLeftGuage.setSectionEnd(1, readLimit(l.FuelLeftRed));
-  g.FuelQtyLeftGuage.setSectionEnd(2, readLimit(l.FuelLeftYellow));
-  g.FuelQtyRightGuage.setPositionMax(readLimit(l.FuelRightMax));
-  g.FuelQtyRightGuage.setSectionEnd(1, readLimit(l.FuelRightRed));
-  g.FuelQtyRightGuage.setSectionEnd(2, readLimit(l.FuelRightYellow));
+  setBands(g.FuelQtyLeftGuage, l.FuelLeftMax, l.FuelLeftRed, l.FuelLeftYellow);
+  setBands(g.FuelQtyRightGuage, l.FuelRightMax, l.FuelRightRed, l.FuelRightYellow);
 
   for (platform::LinearGauge& bar : g.CHTGuage) {
     bar.setPositionMax(readLimit(l.CHTMax));

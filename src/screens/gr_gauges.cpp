@@ -46,9 +46,7 @@ void GrGauges::Update_Form11_data() {
            f.VoltageHighRed);
   setBands(g.FuelFlowGuage, f.FuelFlowMax, f.FuelFlowLowRed, f.FuelFlowLowYellow, f.FuelFlowHighYellow,
            f.FuelFlowHighRed);
-  g.FuelQtyGuage.setPositionMax(readLimit(f.FuelLeftMax));
-  g.FuelQtyGuage.setSectionEnd(1, readLimit(f.FuelLeftRed));
-  g.FuelQtyGuage.setSectionEnd(2, readLimit(f.FuelLeftYellow));
+  setBands(g.FuelQtyGuage, f.FuelLeftMax, f.FuelLeftRed, f.FuelLeftYellow);
 
   for (platform::LinearGauge& bar : g.CHTGuage) {
     bar.setPositionMax(readLimit(f.CHTMax));

@@ -178,9 +178,7 @@ void ScreenSetups::Update_form12_data() {
 
   setBands(f.FuelFlowGuage, l.FuelFlowMax, l.FuelFlowLowRed, l.FuelFlowLowYellow, l.FuelFlowHighYellow,
            l.FuelFlowHighRed);
-  f.FuelQtyGuage.setPositionMax(readLimit(l.FuelLeftMax));
-  f.FuelQtyGuage.setSectionEnd(1, readLimit(l.FuelLeftRed));
-  f.FuelQtyGuage.setSectionEnd(2, readLimit(l.FuelLeftYellow));
+  setBands(f.FuelQtyGuage, l.FuelLeftMax, l.FuelLeftRed, l.FuelLeftYellow);
 
   StoreEngineTempLimits(app_);
 

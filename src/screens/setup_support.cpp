@@ -65,6 +65,13 @@ void setBands(platform::ScaledGauge& gauge, const platform::TextBox& max, const 
   gauge.setSectionEnd(4, readLimit(end4));
 }
 
+void setBands(platform::ScaledGauge& gauge, const platform::TextBox& max, const platform::TextBox& red,
+              const platform::TextBox& yellow) {
+  gauge.setPositionMax(readLimit(max));
+  gauge.setSectionEnd(1, readLimit(red));
+  gauge.setSectionEnd(2, readLimit(yellow));
+}
+
 void setClimbScale(platform::LinearGauge& tape, platform::ControlArray<platform::GaugeLabel>& fullScale,
                    platform::ControlArray<platform::GaugeLabel>& halfScale, const platform::TextBox& box) {
   const double v = readLimit(box);

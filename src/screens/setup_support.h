@@ -40,6 +40,9 @@ void showAll(bool visible, std::initializer_list<platform::Control*> controls);
 // The maximum and the four band ends of a dial or bar.
 void setBands(platform::ScaledGauge& gauge, const platform::TextBox& max, const platform::TextBox& end1,
               const platform::TextBox& end2, const platform::TextBox& end3, const platform::TextBox& end4);
+// The maximum and the red and yellow band ends of a fuel tank gauge.
+void setBands(platform::ScaledGauge& gauge, const platform::TextBox& max, const platform::TextBox& red,
+              const platform::TextBox& yellow);
 
 // A vertical speed tape from -v to v for the number v in the box (above 0):
 // its full-scale marks show the box's text as typed, its half-scale marks v / 2.

@@ -158,21 +158,29 @@ TEST_F(FedScreens, DynonRecordOnTheEngineGaugeScreen) {
   EXPECT_EQ(takeEscapes(), std::vector<std::string>{});
 }
 
-TEST_F(FedScreens, GrandRapids4000FrameOnTheEngineGaugeScreen) {
-  options().EMSGRANDRAPIDS.setValue(true);
+struct GrandRapidsCase {
+  const char* name;
+  bool gr2000;
+  const char* frame;
+  const char* golden;
+};
+
+class FedGrandRapidsScreen : public FedScreens, public ::testing::WithParamInterface<GrandRapidsCase> {};
+
+TEST_P(FedGrandRapidsScreen, FrameOnTheEngineGaugeScreenAfterItsSetUp) {
+  const GrandRapidsCase& c = GetParam();
+  (c.gr2000 ? options().EMSGR2000 : options().EMSGRANDRAPIDS).setValue(true);
   app->instruments().grandRapids().Update_Form11_data();
-  receiveFrame(kFrame4000);
-  expectGolden("screens/form11_gr4000_frame.txt", screenState(app->form11()).text());
+  receiveFrame(c.frame);
+  expectGolden(c.golden, screenState(app->form11()).text());
   EXPECT_EQ(takeEscapes(), std::vector<std::string>{});
 }
 
-TEST_F(FedScreens, GrandRapids2000FrameOnTheEngineGaugeScreen) {
-  options().EMSGR2000.setValue(true);
-  app->instruments().grandRapids().Update_Form11_data();
-  receiveFrame(kFrame2000);
-  expectGolden("screens/form11_gr2000_frame.txt", screenState(app->form11()).text());
-  EXPECT_EQ(takeEscapes(), std::vector<std::string>{});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Models, FedGrandRapidsScreen,
+    ::testing::Values(GrandRapidsCase{"GR4000", false, kFrame4000, "screens/form11_gr4000_frame.txt"},
+                      GrandRapidsCase{"GR2000", true, kFrame2000, "screens/form11_gr2000_frame.txt"}),
+    [](const ::testing::TestParamInfo<GrandRapidsCase>& p) { return p.param.name; });
 
 TEST_F(FedScreens, GrandRapidsFrameThroughTheCombinedScreensEngineButton) {
   options().EMSGRANDRAPIDS.setValue(true);
