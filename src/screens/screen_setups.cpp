@@ -1,7 +1,5 @@
 #include "screens/screen_setups.h"
 
-#include <array>
-#include <string>
 #include <string_view>
 
 #include "app/app.h"

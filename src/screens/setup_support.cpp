@@ -1,5 +1,6 @@
 #include "screens/setup_support.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
