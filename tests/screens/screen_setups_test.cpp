@@ -44,6 +44,11 @@ const char* const kYellow = "&HFFFF";
 
 enum class Units { Meter, KiloMeters, Knots, Miles };
 
+// A caption or tool tip as the screen state shows it.
+std::string quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
 class ScreenSetupsTest : public testsupport::AppTest {
  protected:
   screens::ScreenSetups& setups() { return app->instruments().setups(); }
@@ -97,8 +102,7 @@ TEST_F(ScreenSetupsTest, Form4ToolTipsFollowTheUnitSystemAndNothingElseChanges) 
     choose(u);
     setups().Update_Form4_data();
     ScreenState expected = design;
-    for (const Tip& t : tips)
-      expected[t.name]["tip"] = std::string("\"") + (english ? t.english : t.metric) + "\"";
+    for (const Tip& t : tips) expected[t.name]["tip"] = quoted(english ? t.english : t.metric);
     EXPECT_EQ(differences(expected, screenState(f)), "");
     EXPECT_EQ(f.EMSTime.toolTip(), "Time from EMS");
     EXPECT_EQ(f.EMSRPM.toolTip(), "");
@@ -123,11 +127,11 @@ TEST_F(ScreenSetupsTest, Form8UnitCaptionsByTheChosenOption) {
     ScreenState expected = form8State();
     choose(c.units);
     setups().Update_Form8_data();
-    expected["AirspeedUnits"]["caption"] = std::string("\"") + c.speed + "\"";
-    expected["AirspeedUnits"]["tip"] = std::string("\"") + c.speedTip + "\"";
-    expected["AltitudeUnits"]["caption"] = std::string("\"") + c.altitude + "\"";
-    expected["AltitudeUnits"]["tip"] = std::string("\"") + c.altitude + "\"";
-    expected["VerticalSpeedGuage_Label"]["units"] = std::string("\"") + c.climb + "\"";
+    expected["AirspeedUnits"]["caption"] = quoted(c.speed);
+    expected["AirspeedUnits"]["tip"] = quoted(c.speedTip);
+    expected["AltitudeUnits"]["caption"] = quoted(c.altitude);
+    expected["AltitudeUnits"]["tip"] = quoted(c.altitude);
+    expected["VerticalSpeedGuage_Label"]["units"] = quoted(c.climb);
     EXPECT_EQ(differences(expected, form8State()), "");
   }
 }
@@ -145,7 +149,7 @@ TEST_F(ScreenSetupsTest, Form8VerticalSpeedScaleOrNoDisplay) {
   };
   const char* const marks[] = {"VertSpdMax_0", "VertSpdMax_1", "VertSpdMid_0", "VertSpdMid_1"};
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("\"") + c.text + "\"");
+    SCOPED_TRACE(quoted(c.text));
     // From a screen set up with another scale, so a value left alone shows.
     limits().VerticalIndicatorSpeed.setText("1200");
     setups().Update_Form8_data();
@@ -159,10 +163,8 @@ TEST_F(ScreenSetupsTest, Form8VerticalSpeedScaleOrNoDisplay) {
     for (const char* name : marks) expected[name]["visible"] = vis;
     expected["AltitudeLabel"]["left"] = c.shown ? "480" : "495";
     if (c.shown) {
-      for (const char* name : {"VertSpdMax_0", "VertSpdMax_1"})
-        expected[name]["caption"] = std::string("\"") + c.text + "\"";
-      for (const char* name : {"VertSpdMid_0", "VertSpdMid_1"})
-        expected[name]["caption"] = std::string("\"") + c.half + "\"";
+      for (const char* name : {"VertSpdMax_0", "VertSpdMax_1"}) expected[name]["caption"] = quoted(c.text);
+      for (const char* name : {"VertSpdMid_0", "VertSpdMid_1"}) expected[name]["caption"] = quoted(c.half);
       expected["VerticalSpeedGuage"]["max"] = platform::numberText(c.v);
       expected["VerticalSpeedGuage"]["min"] = platform::numberText(-c.v);
     }
@@ -277,10 +279,9 @@ TEST_F(ScreenSetupsTest, Form8GMeterAndAngleOfAttack) {
     for (const char* name : {"VerticalGs", "VerticalGs_Label", "Label1"})
       expected[name]["visible"] = c.gShown ? "1" : "0";
     for (int j = 0; j <= 7; ++j) {
-      ScreenState& e = expected;
       const std::string name = "VertSpeedLabel_" + std::to_string(j);
-      e[name]["visible"] = c.gShown ? "1" : "0";
-      if (c.gShown) e[name]["caption"] = std::string("\"") + c.labels[static_cast<std::size_t>(j)] + "\"";
+      expected[name]["visible"] = c.gShown ? "1" : "0";
+      if (c.gShown) expected[name]["caption"] = quoted(c.labels[static_cast<std::size_t>(j)]);
     }
     if (c.gShown) {
       expected["VerticalGs"]["min"] = c.gMin;
