@@ -38,6 +38,20 @@ constexpr const char* kEMSFilter =
     "All Files (*.*)|*.*|Data Files (*.dat)|*.dat|Text Files (*.txt)|*.txt|Dynon CSV (*.csv)|*.csv|";
 constexpr const char* kGPSFilter = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|";
 
+// The error number of the failure being handled: a run-time error's own, 7
+// when memory ran out, 51 for anything else.
+int failureNumber() {
+  try {
+    throw;
+  } catch (const platform::RunError& e) {
+    return e.number();
+  } catch (const std::bad_alloc&) {
+    return 7;
+  } catch (...) {
+    return 51;
+  }
+}
+
 LoaderControls efisControls(App& app) {
   settings::Form2& f2 = app.form2();
   shell::Form1& f1 = app.form1();
@@ -144,15 +158,16 @@ void DataFileLoaders::load(const LoaderControls& c) {
       store.readCsvColumn();
     else
       store.readLines();
-  } catch (const platform::RunError& e) {
-    failure = e.number();
-  } catch (const std::bad_alloc&) {
-    failure = 7;  // out of memory
-  } catch (const std::exception&) {
-    failure = 51;  // internal error
+  } catch (...) {
+    failure = failureNumber();
   }
+  // The records read so far are listed, also when the reading stopped early.
   app_.LoadedRecordCount = store.count();
-  lists.PopulateList(c.file);
+  try {
+    lists.PopulateList(c.file);
+  } catch (...) {
+    if (failure == 0) failure = failureNumber();
+  }
   if (failure != 0) {
     failed(c, failure, path);
     return;

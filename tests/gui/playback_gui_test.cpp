@@ -144,7 +144,9 @@ TEST_F(PlaybackWidgets, LabelClickLoadsThenTheSpeedControlsAndADragPlayIt) {
     int position;
     bool enabled;
     int interval;
-  } buttons[] = {{"MedSpeedButton", 4, true, 500}, {"StopSpeedButton", 0, false, 1000}, {"FastSpeedButton", 9, true, 25}};
+  } buttons[] = {{"MedSpeedButton", 4, true, 500},
+                 {"StopSpeedButton", 0, false, 1000},
+                 {"FastSpeedButton", 9, true, 25}};
   for (const auto& b : buttons) {
     auto* button = find<QPushButton>(f1, b.name);
     ASSERT_NE(button, nullptr) << b.name;

@@ -144,7 +144,9 @@ void VirtualList::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up: to = current_ < 0 ? from : from - 1; break;
     case Qt::Key_Down: to = current_ < 0 ? from : from + 1; break;
     case Qt::Key_PageUp: to = from - page; break;
-    case Qt::Key_PageDown: to = static_cast<int>(std::min<long long>(INT_MAX, static_cast<long long>(from) + page)); break;
+    case Qt::Key_PageDown:
+      to = static_cast<int>(std::min<long long>(INT_MAX, static_cast<long long>(from) + page));
+      break;
     case Qt::Key_Home: to = 0; break;
     case Qt::Key_End: to = rows_ - 1; break;
     default: QAbstractScrollArea::keyPressEvent(event); return;
@@ -215,12 +217,12 @@ class ListBoxView : public ControlView {
     }
     // The rows are as wide as the list's extent, and never narrower than the
     // longest entry of a source drawn in the list's own font.
-    long long width = m_.horizontalExtent();
-    if (const std::size_t longest = m_.longestEntry(); longest > 0) {
-      const long long cells = static_cast<long long>(std::min(longest, kMostShown)) + 2;
-      width = std::max(width, cells * w->fontMetrics().horizontalAdvance(QLatin1Char('0')));
-    }
-    w->setContentWidth(static_cast<int>(std::min<long long>(width, INT_MAX / 2)));
+    // Nothing beyond the part of an entry a row shows is ever drawn.
+    const long long cell = w->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    long long width = std::min<long long>(m_.horizontalExtent(), (kMostShown + 2) * cell);
+    if (const std::size_t longest = m_.longestEntry(); longest > 0)
+      width = std::max(width, (static_cast<long long>(std::min(longest, kMostShown)) + 2) * cell);
+    w->setContentWidth(static_cast<int>(width));
     if (shownIndex_ != m_.listIndex()) {
       shownIndex_ = m_.listIndex();
       w->setCurrentRow(shownIndex_);
