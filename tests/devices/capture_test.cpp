@@ -210,19 +210,12 @@ TEST_F(CaptureTest, FailuresThatGoOnShowOneBoxUntilABatchIsWrittenAgain) {
 // The disk fills in the middle of a batch and has room again later: every
 // capture file holds every line once, in order, and no torn line.
 TEST_F(CaptureTest, FailedWritesAreCutBackAndTheirLinesGoOutWithTheNextBatch) {
-  struct Case {
-    const char* what;
-    std::size_t room;
-    int error;
-    std::size_t chunk;
-    const char* message;
-  };
-  const Case cases[] = {
+  const testsupport::WriteFault cases[] = {
       {"disk full part-way through a batch", 150, ENOSPC, 0, "Disk full"},
       {"short writes, then the disk full", 40, ENOSPC, 16, "Disk full"},
       {"I/O error", 0, EIO, 0, "Device I/o problem"},
   };
-  for (const Case& c : cases) {
+  for (const testsupport::WriteFault& c : cases) {
     SCOPED_TRACE(c.what);
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
@@ -232,8 +225,7 @@ TEST_F(CaptureTest, FailedWritesAreCutBackAndTheirLinesGoOutWithTheNextBatch) {
     gps(1, 7);
     {
       testsupport::FaultyFiles faults;
-      faults.chunk = c.chunk;
-      faults.fill(c.room, c.error);
+      faults.fill(c);
       platform.messages.expect(3);
       efis(62, 183);  // two batches
       ems(14, 39);

@@ -111,6 +111,17 @@ void expectNothingLost(ProgramRun& run) {
   EXPECT_EQ(g.latest.back(), gpsStates.size() - 1);
 }
 
+// The program ends on its own with the exit status `code`, not by a signal,
+// and has lost nothing.
+void expectEndedLosingNothing(ProgramRun& run, int code) {
+  const auto status = run.waitProgramEnd(30s);
+  run.stopSimulator();
+  ASSERT_TRUE(status) << "the program did not end";
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
+  EXPECT_EQ(WEXITSTATUS(*status), code);
+  expectNothingLost(run);
+}
+
 // The boxes of the message log, their texts.
 std::vector<std::string> boxes(const std::string& log) {
   std::vector<std::string> out;
@@ -243,12 +254,7 @@ TEST_P(WaysOut, EndWithStatusZeroAndWriteEverythingBuffered) {
     if (i > 0) std::this_thread::sleep_for(10ms);
     run.signalProgram(signals[i]);
   }
-  const auto status = run.waitProgramEnd(30s);
-  run.stopSimulator();
-  ASSERT_TRUE(status) << "the program did not end";
-  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
-  EXPECT_EQ(WEXITSTATUS(*status), 0);
-  expectNothingLost(run);
+  expectEndedLosingNothing(run, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(DataSafetyEndToEnd, WaysOut,
@@ -303,12 +309,7 @@ TEST(DataSafetyEndToEnd, LostDisplayStillWritesEverythingBuffered) {
   ASSERT_NO_FATAL_FAILURE(run.startProgram({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", display}}));
   ASSERT_NO_FATAL_FAILURE(waitUntilEverythingArrived(run));
   x.stop();
-  const auto status = run.waitProgramEnd(30s);
-  run.stopSimulator();
-  ASSERT_TRUE(status) << "the program did not end when its display went";
-  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
-  EXPECT_EQ(WEXITSTATUS(*status), 1);
-  expectNothingLost(run);
+  expectEndedLosingNothing(run, 1);
 }
 
 }  // namespace

@@ -239,30 +239,23 @@ TEST_F(FilesTest, AtomicWriteNeverReplacesAReadOnlyFile) {
 // An append that fails part-way leaves the file exactly as it was, however
 // far it got; the same bytes appended again later land once.
 TEST_F(FilesTest, FailedAppendLeavesTheFileAsItWas) {
-  struct Case {
-    const char* what;
-    std::size_t room;  // bytes the disk still takes
-    int error;
-    std::size_t chunk;  // bytes one write takes at most
-  };
-  const Case cases[] = {
-      {"disk full part-way through", 7, ENOSPC, 0},
-      {"disk full after several short writes", 9, ENOSPC, 4},
-      {"disk full before the first byte", 0, ENOSPC, 0},
-      {"I/O error part-way through", 5, EIO, 3},
+  const testsupport::WriteFault cases[] = {
+      {"disk full part-way through", 7, ENOSPC, 0, "Disk full"},
+      {"disk full after several short writes", 9, ENOSPC, 4, "Disk full"},
+      {"disk full before the first byte", 0, ENOSPC, 0, "Disk full"},
+      {"I/O error part-way through", 5, EIO, 3, "Device I/o problem"},
   };
   const std::string batch = "line 3\r\nline 4\r\nline 5\r\n";
-  for (const Case& c : cases) {
+  for (const testsupport::WriteFault& c : cases) {
     SCOPED_TRACE(c.what);
     writeBytes(in("rec.TXT"), "line 1\r\nline 2\r\n");
     testsupport::FaultyFiles faults;
-    faults.chunk = c.chunk;
-    faults.fill(c.room, c.error);
+    faults.fill(c);
     try {
       appendBytes(in("rec.TXT"), batch);
       ADD_FAILURE() << "the append did not fail";
     } catch (const FileError& e) {
-      EXPECT_EQ(e.number(), c.error == ENOSPC ? fileerr::DiskFull : fileerr::DeviceIO);
+      EXPECT_EQ(e.what(), std::string(c.message));
       EXPECT_EQ(e.landed(), 0u);
     }
     EXPECT_EQ(readBytes(in("rec.TXT")), "line 1\r\nline 2\r\n");

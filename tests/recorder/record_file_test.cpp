@@ -415,20 +415,13 @@ TEST_F(RecordFile, TabsAndLineBreaksInCaptionsAreWrittenAsBlanks) {
 // later: the file holds the header and every record once, in order, with no
 // torn line, and one message told of the failures.
 TEST_F(RecordFile, FailedBatchIsCutBackAndGoesOutWithTheNextOne) {
-  struct Case {
-    const char* what;
-    std::size_t room;
-    int error;
-    std::size_t chunk;
-    const char* message;
-  };
-  const Case cases[] = {
+  const testsupport::WriteFault cases[] = {
       {"disk full part-way through the batch", 500, ENOSPC, 0, "Disk full"},
       {"short writes, then the disk full", 300, ENOSPC, 64, "Disk full"},
       {"I/O error", 0, EIO, 0, "Device I/o problem"},
   };
   chooseInterval(f2().IntervalHalfSecond, 250);
-  for (const Case& c : cases) {
+  for (const testsupport::WriteFault& c : cases) {
     SCOPED_TRACE(c.what);
     std::remove(file().c_str());
     app->NewFilePending = true;
@@ -443,8 +436,7 @@ TEST_F(RecordFile, FailedBatchIsCutBackAndGoesOutWithTheNextOne) {
     records(61);
     {
       testsupport::FaultyFiles faults;
-      faults.chunk = c.chunk;
-      faults.fill(c.room, c.error);
+      faults.fill(c);
       platform.messages.expect(1);
       records(122);
       ASSERT_EQ(platform.messages.shown.size(), 1u);

@@ -17,6 +17,17 @@
 
 namespace testsupport {
 
+// One way for writes to fail, as a row of a table of test cases: the disk
+// takes `room` more bytes and then fails with `error`, each write taking at
+// most `chunk` bytes (0: all); `message` is the file-error text it shows.
+struct WriteFault {
+  const char* what;
+  std::size_t room;
+  int error;
+  std::size_t chunk;
+  const char* message;
+};
+
 class FaultyFiles : public platform::FileLayer {
  public:
   FaultyFiles() : guard_(*this) {}
@@ -25,6 +36,10 @@ class FaultyFiles : public platform::FileLayer {
   void fill(std::size_t room, int error = ENOSPC) {
     room_ = room;
     error_ = error;
+  }
+  void fill(const WriteFault& fault) {
+    chunk = fault.chunk;
+    fill(fault.room, fault.error);
   }
   // Room again.
   void makeRoom() { room_.reset(); }
