@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include <QApplication>
 
@@ -30,12 +31,14 @@ namespace {
 // object lives.
 App* liveApp = nullptr;
 platform::qt::QtMessageBoxes* liveMessages = nullptr;
+std::thread::id eventThread;
 
 // Writes what is still buffered when the program ends without its shut-down:
 // the toolkit ends the process with exit() when the display connection is
 // lost. No box can be shown any more; a failure is told on standard error.
 void writeBufferedOnTheWayOut() {
-  if (liveApp == nullptr) return;
+  // The application lives on the event thread; no other may touch it.
+  if (liveApp == nullptr || std::this_thread::get_id() != eventThread) return;
   App& app = *liveApp;
   liveApp = nullptr;
   liveMessages->showNoMore();
@@ -82,6 +85,7 @@ int main(int argc, char** argv) {
   platform::qt::installTerminationHandler([&app] { app.shell().Shutdown(); });
   liveApp = &app;
   liveMessages = &messages;
+  eventThread = std::this_thread::get_id();
   std::atexit(writeBufferedOnTheWayOut);
   app.start();
   // Test hook: TALBREN_START_SCREEN=<0..5> chooses the start screen as the

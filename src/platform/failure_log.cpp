@@ -7,9 +7,16 @@ namespace platform {
 namespace {
 constexpr std::int64_t kOneLineEvery = 1000;
 
-// A message cut into one line: its own line breaks become blanks.
+// A text kept on one line: its own line breaks become blanks.
 void appendOneLine(std::string& out, std::string_view text) {
   for (char c : text) out += (c == '\n' || c == '\r') ? ' ' : c;
+}
+
+std::string lineStart(std::string_view what) {
+  std::string out = "failure in ";
+  appendOneLine(out, what);
+  out += ": ";
+  return out;
 }
 }  // namespace
 
@@ -34,18 +41,13 @@ void FailureLog::add(std::string_view what, std::string_view message) {
 void FailureLog::finish() {
   for (auto& [what, h] : handlers_) {
     if (h.heldBack == 0) continue;
-    std::string out = "failure in ";
-    appendOneLine(out, what);
-    out += ": " + numberText(h.heldBack) + " more not shown\n";
-    write_(out);
+    write_(lineStart(what) + numberText(h.heldBack) + " more not shown\n");
     h.heldBack = 0;
   }
 }
 
 void FailureLog::line(std::string_view what, std::string_view message, std::uint64_t heldBack) {
-  std::string out = "failure in ";
-  appendOneLine(out, what);
-  out += ": ";
+  std::string out = lineStart(what);
   appendOneLine(out, message);
   if (heldBack > 0) out += " (" + numberText(heldBack) + " more since the last line)";
   out += '\n';

@@ -2,8 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -392,13 +392,10 @@ std::size_t PendingLines::dropOldest(std::size_t limit) {
     from = lf == std::string::npos ? text_.size() : lf + 1;
   }
   if (from >= text_.size()) return 0;
+  // The first line that starts at least `excess` bytes after `from`.
   const std::size_t excess = text_.size() - limit;
-  // The first line start at least `excess` bytes after `from`.
-  std::size_t cut = text_.size();
-  if (excess > 0 && from + excess <= text_.size()) {
-    const std::size_t lf = text_.find('\n', from + excess - 1);
-    if (lf != std::string::npos) cut = lf + 1;
-  }
+  const std::size_t lf = text_.find('\n', from + excess - 1);
+  const std::size_t cut = lf == std::string::npos ? text_.size() : lf + 1;
   const auto dropped = static_cast<std::size_t>(
       std::count(text_.begin() + static_cast<std::ptrdiff_t>(from), text_.begin() + static_cast<std::ptrdiff_t>(cut), '\n'));
   text_.erase(from, cut - from);
