@@ -266,8 +266,10 @@ int FileLayer::close(int fd) {
 
 namespace {
 FileLayer*& currentLayer() {
-  static FileLayer system;
-  static FileLayer* current = &system;
+  // Never destroyed: writes at the program's very end (the last way out runs
+  // after static objects may have gone) still find it.
+  static FileLayer* const system = new FileLayer;
+  static FileLayer* current = system;
   return current;
 }
 }  // namespace

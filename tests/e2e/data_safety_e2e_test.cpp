@@ -119,6 +119,10 @@ void expectEndedLosingNothing(ProgramRun& run, int code) {
   ASSERT_TRUE(status) << "the program did not end";
   ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0);
   EXPECT_EQ(WEXITSTATUS(*status), code);
+  // Its last steps ran on sound objects, also when the toolkit ended it.
+  const std::string output = run.programOutput();
+  EXPECT_EQ(output.find("runtime error"), std::string::npos) << output;
+  EXPECT_EQ(output.find("Sanitizer"), std::string::npos) << output;
   expectNothingLost(run);
 }
 
