@@ -263,7 +263,6 @@ void ProgramRun::startProgram() {
                         {"TALBREN_MESSAGE_LOG", path("messages.log")},
                         // The hook runs in every run, so a fault of its own shows.
                         {"TALBREN_LOOP_STATS", path("loop.txt")}};
-  programStarted_ = Clock::now();
   program_ = std::make_unique<Process>(TALBREN_EXECUTABLE, std::vector<std::string>{}, env, path("output.txt"));
   ASSERT_TRUE(program_->started());
 }

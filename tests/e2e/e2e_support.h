@@ -123,13 +123,10 @@ class ProgramRun {
   // The capture files of one device ("EFIS", "EMS", "GPS"), oldest first, joined.
   std::string captureFile(const std::string& device) const;
 
-  Clock::time_point programStarted() const { return programStarted_; }
-
  private:
   testsupport::TempDir folder_;
   std::unique_ptr<Process> simulator_;
   std::unique_ptr<Process> program_;
-  Clock::time_point programStarted_;
 };
 
 // Record lines of a record file (the CR LF line ends taken off).
