@@ -115,7 +115,7 @@ TEST(FaultsEndToEnd, UnpluggedEfisStaysClosedWhenItsLinkComesBackWhileTheOthersK
   EXPECT_GT(engineStatesAfter.size(), 2u);
 }
 
-TEST(FaultsEndToEnd, GarbageOverlongLinesAndLongRunsOnEveryPortNeitherStopNorHoldUpTheProgram) {
+TEST(FaultsEndToEnd, GarbageOverlongLinesAndLongRunsOnEveryPortNeitherStopTheProgramNorSpoilItsRecords) {
   ProgramRun run;
   run.configure(kThreeDevices);
   // Unpaced lines, so the long runs arrive at once.
