@@ -51,8 +51,7 @@ class ClickThrough : public guitest::ProgramFolder {
 TEST_F(ClickThrough, MainWindowToSettingsEngineDataRawViewAndBack) {
   writeIcon(guitest::IconFile::Valid);
   App app(services());
-  app.start();
-  guitest::processPending();
+  ASSERT_NO_FATAL_FAILURE(startProgram(app));
   shell::Form1& main = app.form1();
   ASSERT_TRUE(onView(main));
   shot(main, "walk_1_main_window");
@@ -135,8 +134,7 @@ TEST_F(ClickThrough, MainWindowToSettingsEngineDataRawViewAndBack) {
 // on view, and "Show" from its menu bar restores it.
 TEST_F(ClickThrough, WithoutATrayMinimizeAllKeepsTheMainWindowWithinReach) {
   App app(services());
-  app.start();
-  guitest::processPending();
+  ASSERT_NO_FATAL_FAILURE(startProgram(app));
   ASSERT_FALSE(tray.available());
   shell::Form1& main = app.form1();
   QAction* minimizeAll = find<QAction>(main, "menu_Minimize_All");
