@@ -32,6 +32,7 @@
 #include "screens/form4.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/shell.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -53,6 +54,9 @@ class PlaybackWidgets : public guitest::ProgramFolder {
     platform::createFolder(records);
     app = std::make_unique<App>(Services{scheduler, clock, boxes, dialogs, tray, serial, ui});
     app->form1().RecorderFolderName.setCaption(records);
+    // The main window's timers run, the 250 ms supervisor among them, as
+    // once the program has started.
+    app->shell().startTimers();
   }
   void TearDown() override {
     app.reset();

@@ -20,6 +20,7 @@
 #include "screens/form5.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/shell.h"
 #include "support/test_platform.h"
 
 namespace playbacktest {
@@ -54,6 +55,9 @@ class PlaybackTest : public testsupport::AppTest {
     // The settings screen's folder box, which the main window's folder label follows.
     f2().DataFolder.setText(folder);
     f1().RecorderFolderName.setCaption(folder);
+    // The main window's timers run, the 250 ms supervisor among them, as
+    // once the program has started.
+    app->shell().startTimers();
   }
 
   shell::Form1& f1() { return app->form1(); }
