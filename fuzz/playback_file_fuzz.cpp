@@ -26,52 +26,9 @@
 #include "screens/form4.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "support/record_reading.h"
 
 namespace {
-
-// The line rule one byte at a time, as the oracle of the line reading.
-std::vector<std::string> byTheRule(std::string_view bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool open = false;
-  for (std::size_t i = 0; i < bytes.size();) {
-    if (bytes[i] != '\r') {
-      line += bytes[i++];
-      open = true;
-      continue;
-    }
-    if (bytes.substr(i + 1, 2) == "\r\n") {
-      line += '\r';
-      i += 3;
-    } else {
-      i += bytes.substr(i + 1, 1) == "\n" ? 2 : 1;
-    }
-    lines.push_back(line);
-    line.clear();
-    open = false;
-  }
-  if (open) lines.push_back(line);
-  return lines;
-}
-
-struct Reading {
-  std::vector<std::string> records;
-  int error = 0;
-  bool operator==(const Reading&) const = default;
-};
-
-Reading readCsv(const std::string& path, std::size_t piece) {
-  recorder::RecordStore store;
-  store.open(path);
-  Reading r;
-  try {
-    store.readCsvColumn(piece);
-  } catch (const platform::RunError& e) {
-    r.error = e.number();
-  }
-  for (std::int32_t i = 0; i < store.count(); ++i) r.records.push_back(store.record(i));
-  return r;
-}
 
 [[noreturn]] void fault(const char* what) {
   std::fprintf(stderr, "%s\n", what);
@@ -104,10 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const recorder::RecordStore& store =
       a.recorder().lists().records(engine ? recorder::PlaybackFile::Engine : recorder::PlaybackFile::EFIS);
   if (csv) {
-    if (readCsv(path, piece) != readCsv(path, recorder::RecordStore::kReadBuffer))
+    const std::size_t whole = recorder::RecordStore::kReadBuffer;
+    if (testsupport::readStore(path, true, piece) != testsupport::readStore(path, true, whole))
       fault("a CSV log read in small pieces gave other records");
   } else {
-    const std::vector<std::string> lines = byTheRule(bytes);
+    const std::vector<std::string> lines = testsupport::linesByTheRule(bytes);
     if (store.count() != static_cast<std::int32_t>(lines.size())) fault("a line file gave another record count");
     for (std::size_t i = 0; i < lines.size(); ++i)
       if (store.record(static_cast<std::int32_t>(i)) != lines[i]) fault("a line file gave another record");

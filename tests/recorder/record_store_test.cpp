@@ -9,57 +9,12 @@
 
 #include "platform/files.h"
 #include "recorder/record_store.h"
+#include "support/record_reading.h"
 #include "support/test_platform.h"
 
 namespace {
 
 using recorder::RecordStore;
-
-// The line rule one byte at a time: a CR ends a line, an LF right after it
-// belongs to the line end, a CR followed by CR LF stays in the line, and text
-// after the last line end is a last line.
-std::vector<std::string> byTheRule(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool open = false;
-  for (std::size_t i = 0; i < bytes.size();) {
-    if (bytes[i] != '\r') {
-      line += bytes[i++];
-      open = true;
-      continue;
-    }
-    if (bytes.compare(i + 1, 2, "\r\n") == 0) {
-      line += '\r';
-      i += 3;
-    } else {
-      i += bytes.compare(i + 1, 1, "\n") == 0 ? 2 : 1;
-    }
-    lines.push_back(line);
-    line.clear();
-    open = false;
-  }
-  if (open) lines.push_back(line);
-  return lines;
-}
-
-struct Read {
-  std::vector<std::string> records;
-  int error = 0;
-  friend bool operator==(const Read&, const Read&) = default;
-};
-
-Read readBack(const std::string& path, bool csv, std::size_t buffer) {
-  RecordStore store;
-  store.open(path);
-  Read r;
-  try {
-    csv ? store.readCsvColumn(buffer) : store.readLines(buffer);
-  } catch (const platform::RunError& e) {
-    r.error = e.number();
-  }
-  for (std::int32_t i = 0; i < store.count(); ++i) r.records.push_back(store.record(i));
-  return r;
-}
 
 // Random files of CRs, LFs, commas, quotes and text, read with read pieces of
 // every small size, so that every line end and every field falls across a
@@ -74,13 +29,13 @@ TEST(RecordStore, LinesAndFieldsDoNotDependOnWhereTheReadPiecesEnd) {
     const int length = static_cast<int>(random() % 48);
     for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
     testsupport::writeFile(path, bytes);
-    const Read lines{byTheRule(bytes), 0};
-    const Read fields = readBack(path, true, RecordStore::kReadBuffer);
+    const testsupport::StoreReading lines{testsupport::linesByTheRule(bytes), 0};
+    const testsupport::StoreReading fields = testsupport::readStore(path, true, RecordStore::kReadBuffer);
     for (std::size_t buffer = 1; buffer <= 9; ++buffer) {
-      ASSERT_EQ(readBack(path, false, buffer), lines) << "buffer " << buffer << ", file " << n;
-      ASSERT_EQ(readBack(path, true, buffer), fields) << "buffer " << buffer << ", file " << n;
+      ASSERT_EQ(testsupport::readStore(path, false, buffer), lines) << "buffer " << buffer << ", file " << n;
+      ASSERT_EQ(testsupport::readStore(path, true, buffer), fields) << "buffer " << buffer << ", file " << n;
     }
-    ASSERT_EQ(readBack(path, false, RecordStore::kReadBuffer), lines) << "file " << n;
+    ASSERT_EQ(testsupport::readStore(path, false, RecordStore::kReadBuffer), lines) << "file " << n;
   }
 }
 
