@@ -110,6 +110,9 @@ void SerialLinks::createPorts() {
                      void (SerialLinks::*handler)(const std::string&)) {
     if (link) return;
     link = app_.services().serial.createLink();
+    // While the export holds the event thread's events, data keeps arriving
+    // and waits for its end.
+    link->setEventHold(&app_.scheduler().hold());
     link->OnRead = [this, handler](const std::string& data) { (this->*handler)(data); };
   };
   make(MSPort1, &SerialLinks::MSPort1_OnRead);

@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 
+#include "platform/numbers.h"
 #include "platform/screen.h"
 
 namespace platform {
@@ -445,8 +446,8 @@ void ListView::itemsChanged() {
   changed();
 }
 
-void ListView::addColumn(std::string_view text, int width) {
-  columns_.push_back({std::string(text), width});
+void ListView::addColumn(std::string_view text, int width, bool numeric) {
+  columns_.push_back({std::string(text), width, numeric});
   itemsChanged();
 }
 
@@ -455,11 +456,26 @@ void ListView::clearColumns() {
   itemsChanged();
 }
 
+void ListView::setColumnForeColor(int column, OleColor color) {
+  if (column < 0 || column >= static_cast<int>(columns_.size())) throw RunError(35600, "Index out of bounds");
+  OleColor& c = columns_[static_cast<std::size_t>(column)].foreColor;
+  if (c == color) return;
+  c = color;
+  itemsChanged();
+}
+
 int ListView::addItem(std::string_view text, std::vector<std::string> subItems, std::string key) {
   items_.push_back({std::string(text), std::move(subItems), std::move(key)});
   if (sorted_) sortNow();
   itemsChanged();
   return static_cast<int>(items_.size()) - 1;
+}
+
+void ListView::setItems(std::vector<Item> items) {
+  items_ = std::move(items);
+  selected_ = -1;
+  if (sorted_) sortNow();
+  itemsChanged();
 }
 
 void ListView::setSubItem(int item, int sub, std::string_view text) {
@@ -485,25 +501,54 @@ void ListView::clearItems() {
 }
 
 void ListView::sortNow() {
-  auto key = [this](const Item& it) -> const std::string& {
+  const std::size_t n = items_.size();
+  if (n < 2) return;
+  const auto cell = [this](const Item& it) -> const std::string& {
     if (sortKey_ <= 0) return it.text;
     static const std::string empty;
-    auto k = static_cast<std::size_t>(sortKey_ - 1);
+    const auto k = static_cast<std::size_t>(sortKey_ - 1);
     return k < it.subItems.size() ? it.subItems[k] : empty;
   };
-  // Text order, case-insensitive, as the list view sorts.
-  auto less = [&](const Item& a, const Item& b) {
-    const std::string& x = key(a);
-    const std::string& y = key(b);
-    return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
-      auto up = [](char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 32) : ch; };
-      return static_cast<unsigned char>(up(p)) < static_cast<unsigned char>(up(q));
-    });
+  const bool numeric = sortKey_ >= 0 && sortKey_ < static_cast<int>(columns_.size()) &&
+                       columns_[static_cast<std::size_t>(sortKey_)].numeric;
+  // Every key is worked out once: a number, or the text in capitals.
+  std::vector<double> numbers;
+  std::vector<std::string> texts;
+  if (numeric) {
+    numbers.reserve(n);
+    for (const Item& it : items_) numbers.push_back(readNumber(cell(it)));
+  } else {
+    texts.reserve(n);
+    for (const Item& it : items_) {
+      std::string t = cell(it);
+      for (char& c : t)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+      texts.push_back(std::move(t));
+    }
+  }
+  const auto less = [&](std::size_t a, std::size_t b) {
+    if (numeric) return numbers[a] < numbers[b];
+    return std::lexicographical_compare(texts[a].begin(), texts[a].end(), texts[b].begin(), texts[b].end(),
+                                        [](char p, char q) {
+                                          return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
+                                        });
   };
+  std::vector<std::size_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = i;
   if (sortOrder_ == 0)
-    std::stable_sort(items_.begin(), items_.end(), less);
+    std::stable_sort(order.begin(), order.end(), less);
   else
-    std::stable_sort(items_.begin(), items_.end(), [&](const Item& a, const Item& b) { return less(b, a); });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return less(b, a); });
+  std::vector<Item> sorted;
+  sorted.reserve(n);
+  int selected = -1;
+  for (std::size_t i = 0; i < n; ++i) {
+    // The selection stays on its item.
+    if (static_cast<int>(order[i]) == selected_) selected = static_cast<int>(i);
+    sorted.push_back(std::move(items_[order[i]]));
+  }
+  items_ = std::move(sorted);
+  selected_ = selected;
 }
 
 void ListView::setSorted(bool v) {
@@ -521,6 +566,14 @@ void ListView::setSortKey(int k) {
 void ListView::setSortOrder(int o) {
   sortOrder_ = o;
   if (sorted_) sortNow();
+  itemsChanged();
+}
+
+void ListView::sortBy(int key, int order) {
+  sorted_ = true;
+  sortKey_ = key;
+  sortOrder_ = order;
+  sortNow();
   itemsChanged();
 }
 

@@ -464,11 +464,16 @@ class TabStrip : public Control {
 };
 
 // Report-style list view: column headers, rows of text with sub-items.
+// Sorting is stable; a column compares as numbers or as text regardless of
+// case. Each column has one text colour for all its cells.
 class ListView : public Control {
  public:
   struct Column {
     std::string text;
     int width = 1440;  // twips
+    // Sorts by the number its cells begin with (readNumber), not as text.
+    bool numeric = false;
+    OleColor foreColor = color::ControlText;
   };
   struct Item {
     std::string text;
@@ -478,10 +483,14 @@ class ListView : public Control {
   ListView(Screen* s, std::string name, int index = -1);
   std::vector<Column>& columns() { return columns_; }
   const std::vector<Column>& columns() const { return columns_; }
-  void addColumn(std::string_view text, int width);
+  void addColumn(std::string_view text, int width, bool numeric = false);
   void clearColumns();
+  // The text colour of every cell of column `column` (0 the item text).
+  void setColumnForeColor(int column, OleColor color);
   const std::vector<Item>& items() const { return items_; }
   int addItem(std::string_view text, std::vector<std::string> subItems = {}, std::string key = {});
+  // Replaces every item at once, sorted once when sorting is on.
+  void setItems(std::vector<Item> items);
   void setSubItem(int item, int sub, std::string_view text);
   void removeItem(int i);
   void clearItems();
@@ -493,6 +502,8 @@ class ListView : public Control {
   // 0 ascending, 1 descending.
   int sortOrder() const { return sortOrder_; }
   void setSortOrder(int o);
+  // Sorting on, by `key` in `order` (0 ascending, 1 descending), in one sort.
+  void sortBy(int key, int order);
   int selectedItem() const { return selected_; }
   void setSelectedItem(int i);
   std::function<void(int column)> onColumnClick;  // 1-based column

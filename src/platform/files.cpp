@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 
 namespace platform {
 
@@ -172,6 +173,7 @@ bool describeEntry(int dirFd, const char* name, FolderEntry& e) {
     // Where the file system keeps no birth time the change time stands in.
     const auto& born = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime : sx.stx_ctime;
     e.created = localTime(born.tv_sec, born.tv_nsec);
+    e.createdAt = static_cast<std::int64_t>(born.tv_sec) * 1'000'000'000 + born.tv_nsec;
     return true;
   }
   if (errno != ENOSYS) return false;
@@ -183,6 +185,7 @@ bool describeEntry(int dirFd, const char* name, FolderEntry& e) {
   e.isFolder = S_ISDIR(st.st_mode);
   e.modified = localTime(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
   e.created = localTime(st.st_ctim.tv_sec, st.st_ctim.tv_nsec);
+  e.createdAt = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
   return true;
 }
 
@@ -435,6 +438,100 @@ std::string readBytes(const std::string& path) {
 void removeFile(const std::string& path) {
   const std::string p = nativePath(path);
   if (::unlink(p.c_str()) != 0) fail(errno, p);
+}
+
+void removeListedFile(const std::string& path) {
+  const std::string p = nativePath(path);
+  struct stat st {};
+  if (::lstat(p.c_str(), &st) != 0) {
+    if (errno == ENOENT) return;
+    fail(errno, p);
+  }
+  if (S_ISDIR(st.st_mode)) fail(EISDIR, p);
+  if (!S_ISLNK(st.st_mode) && (st.st_mode & S_IWUSR) == 0) fail(EACCES, p);
+  if (::unlink(p.c_str()) != 0 && errno != ENOENT) fail(errno, p);
+}
+
+// ---- A file written anew
+
+namespace {
+
+constexpr std::size_t kWriterBuffer = std::size_t{256} << 10;
+
+}  // namespace
+
+NewFileWriter::NewFileWriter(const std::string& path) : path_(nativePath(path)) {
+  struct stat st {};
+  const bool exists = ::stat(path_.c_str(), &st) == 0;
+  if (exists) {
+    // The file a link points to is replaced, not the link.
+    struct stat lst {};
+    if (::lstat(path_.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+      std::error_code ec;
+      const auto target = std::filesystem::canonical(path_, ec);
+      if (!ec) path_ = target.string();
+    }
+    if (S_ISDIR(st.st_mode)) fail(EISDIR, path_);
+    if (::access(path_.c_str(), W_OK) != 0) fail(errno, path_);
+  }
+  temporary_ = path_ + ".tmp-" + std::to_string(::getpid());
+  fd_ = openFile(temporary_, O_WRONLY | O_CREAT | O_TRUNC);
+  // The error is the file's own: a missing folder, a folder that takes no file.
+  if (fd_ < 0) fail(errno, path_);
+  if (exists) ::fchmod(fd_, st.st_mode & 07777);
+  buffer_.reserve(kWriterBuffer);
+}
+
+NewFileWriter::~NewFileWriter() {
+  if (fd_ < 0) return;
+  fileLayer().close(fd_);
+  ::unlink(temporary_.c_str());
+}
+
+void NewFileWriter::write(std::string_view bytes) {
+  if (failed_ || fd_ < 0) throw FileError(fileerr::BadFileNameOrNumber, path_);
+  buffer_ += bytes;
+  if (buffer_.size() >= kWriterBuffer) flush();
+}
+
+void NewFileWriter::flush() {
+  if (buffer_.empty() || failed_) return;
+  std::size_t written = 0;
+  const int e = writeAll(fd_, buffer_, written);
+  if (e == 0) {
+    size_ += buffer_.size();
+    buffer_.clear();
+    return;
+  }
+  failed_ = true;
+  // Only whole lines stay: what reached the file after the last line end of
+  // the bytes that landed is cut off again.
+  const std::size_t lf = written == 0 ? std::string::npos : buffer_.rfind('\n', written - 1);
+  const std::size_t keep = lf == std::string::npos ? 0 : lf + 1;
+  if (fileLayer().truncate(fd_, static_cast<std::int64_t>(size_ + keep)) == 0) size_ += keep;
+  buffer_.clear();
+  fail(e, path_);
+}
+
+void NewFileWriter::close() {
+  if (fd_ < 0) return;
+  // A last write that fails still leaves the whole lines that reached the
+  // file in place; its error is told after that.
+  std::optional<FileError> lastWrite;
+  try {
+    flush();
+  } catch (const FileError& error) {
+    lastWrite = error;
+  }
+  int e = 0;
+  if (fileLayer().close(fd_) != 0) e = errno;
+  fd_ = -1;
+  if (e == 0 && ::rename(temporary_.c_str(), path_.c_str()) != 0) e = errno;
+  if (e != 0) {
+    ::unlink(temporary_.c_str());
+    fail(e, path_);
+  }
+  if (lastWrite) throw *lastWrite;
 }
 
 void createFolder(const std::string& path) {

@@ -106,6 +106,42 @@ void writeBytes(const std::string& path, std::string_view data);
 void writeBytesAtomic(const std::string& path, std::string_view data);
 std::string readBytes(const std::string& path);
 void removeFile(const std::string& path);
+// Removes one file of a folder listing: exactly that name (never a pattern)
+// and never a folder (75). A file whose owner write permission is off is
+// read-only and stays (70); a file already gone counts as removed.
+void removeListedFile(const std::string& path);
+
+// A file written anew, as a stream: the bytes go to a temporary file beside
+// it, which takes the file's place under its name when closed. A reader that
+// holds the old file open (a loaded playback file saved over) keeps reading
+// its bytes. An existing file that may not be written is refused (70) as
+// opening it for writing would be; a missing folder is 76 and is not created.
+// Writes are gathered in a buffer; one that fails is cut back to the last
+// whole line that reached the file, so the file never ends in a torn line.
+class NewFileWriter {
+ public:
+  // Throws FileError.
+  explicit NewFileWriter(const std::string& path);
+  // A writer never closed takes its temporary file away again.
+  ~NewFileWriter();
+  NewFileWriter(const NewFileWriter&) = delete;
+  NewFileWriter& operator=(const NewFileWriter&) = delete;
+
+  // Throws FileError; after a failure nothing more is written.
+  void write(std::string_view bytes);
+  // Writes what is gathered and puts the file in place: after a failed write
+  // with the lines that reached it. Throws FileError; then the old file stays.
+  void close();
+
+ private:
+  void flush();
+  std::string path_;
+  std::string temporary_;
+  int fd_ = -1;
+  bool failed_ = false;
+  std::uint64_t size_ = 0;  // bytes in the file
+  std::string buffer_;
+};
 // Creates the folder and any missing parents; an existing folder is fine.
 void createFolder(const std::string& path);
 
@@ -142,6 +178,8 @@ struct FolderEntry {
   std::string path;  // full native path
   std::uint64_t size = 0;
   DateTime created;  // local time (the change time where no birth time is kept)
+  // The same instant in nanoseconds since the epoch, for ordering files by it.
+  std::int64_t createdAt = 0;
   DateTime modified;
   bool isFolder = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/controls.h"
+#include "platform/event_hold.h"
 
 namespace platform {
 
@@ -90,7 +91,9 @@ bool SerialChunker::next(std::string& chunk) {
 // ---- SerialLink
 
 SerialLink::SerialLink() = default;
-SerialLink::~SerialLink() = default;
+SerialLink::~SerialLink() {
+  if (hold_) hold_->forget(this);
+}
 
 void SerialLink::setPortOpen(bool open) {
   settingWritten("PortOpen");
@@ -154,12 +157,18 @@ void SerialLink::deliver(std::string_view bytes) {
   // A delivery that arrives while a chunk is being handled (inside a yield)
   // only queues its bytes; the outer loop hands them on in order.
   if (delivering_) return;
-  delivering_ = true;
-  std::string chunk;
-  while (isOpen() && chunker_.next(chunk)) {
-    if (OnRead) runEvent([&] { OnRead(chunk); }, "serial data");
+  // Complete chunks are never dropped from the buffer, so held ones all come
+  // out when the hold ends (also one that began inside a chunk's handler).
+  const auto held = [this] { return hold_ && hold_->active(); };
+  if (!held()) {
+    delivering_ = true;
+    std::string chunk;
+    while (isOpen() && !held() && chunker_.next(chunk)) {
+      if (OnRead) runEvent([&] { OnRead(chunk); }, "serial data");
+    }
+    delivering_ = false;
   }
-  delivering_ = false;
+  if (held()) hold_->keep(this, [this] { deliver({}); });
 }
 
 }  // namespace platform

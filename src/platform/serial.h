@@ -14,6 +14,8 @@
 
 namespace platform {
 
+class EventHold;
+
 // Collects received bytes and cuts them into chunks that each end with the
 // delimiter (the delimiter included). While no delimiter arrives the buffer
 // is capped at 64 KiB, the oldest bytes dropped: a chunk is at most the newest
@@ -93,8 +95,12 @@ class SerialLink {
 
   // Hands received bytes to the chunker and raises OnRead for each complete
   // chunk. Bytes that arrive while OnRead runs (inside a yield) are queued and
-  // delivered after it returns, in order.
+  // delivered after it returns, in order. While `hold` (setEventHold) is
+  // active the bytes are still taken, and their chunks delivered when the hold
+  // ends.
   void deliver(std::string_view bytes);
+  // The hold of the event thread's scheduler (it outlives the link).
+  void setEventHold(EventHold* hold) { hold_ = hold; }
   std::size_t bufferedBytes() const { return chunker_.buffered(); }
 
  protected:
@@ -119,6 +125,7 @@ class SerialLink {
   std::int16_t integerOption_ = 0;
   SerialChunker chunker_;
   bool delivering_ = false;
+  EventHold* hold_ = nullptr;
 };
 
 class SerialFactory {

@@ -16,4 +16,6 @@ int OneBoxAtATime::show(MessageBoxes& boxes, std::string_view text, int buttons,
   return result;
 }
 
+void UiHost::pauseForInput(Control&, Screen&) {}
+
 }  // namespace platform

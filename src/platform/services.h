@@ -14,6 +14,7 @@
 
 namespace platform {
 
+class Control;
 class Menu;
 class Screen;
 
@@ -48,6 +49,7 @@ inline constexpr int Critical = 16;
 inline constexpr int Question = 32;
 inline constexpr int Exclamation = 48;
 inline constexpr int Information = 64;
+inline constexpr int DefaultButton2 = 256;
 inline constexpr int ResultOk = 1;
 inline constexpr int ResultCancel = 2;
 inline constexpr int ResultYes = 6;
@@ -117,6 +119,12 @@ class UiHost {
   virtual void attach(Screen& screen) = 0;
   // Ends the program at once with the exit status.
   virtual void quit(int status) = 0;
+  // A pause of a long task on the event thread (the export): the windows
+  // repaint and pending input is taken, but only a click on `live` and a
+  // close request of `main` reach their models; any other input is dropped.
+  // Timer ticks and serial data meanwhile wait in the scheduler's hold. A
+  // host without windows takes nothing.
+  virtual void pauseForInput(Control& live, Screen& main);
 };
 
 }  // namespace platform

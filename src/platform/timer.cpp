@@ -12,6 +12,7 @@ Timer::Timer(Scheduler& scheduler, std::string name, int intervalMs, bool enable
 Timer::~Timer() {
   // A timer may be destroyed from inside its own tick (its screen unloaded).
   if (alive_) *alive_ = false;
+  scheduler_.hold().forget(this);
   scheduler_.timerRemoved(*this);
 }
 
@@ -29,6 +30,10 @@ void Timer::setEnabled(bool e) {
 
 void Timer::fire() {
   if (running_ || !active() || !onTick) return;
+  if (EventHold& hold = scheduler_.hold(); hold.active()) {
+    hold.keep(this, [this] { fire(); });
+    return;
+  }
   running_ = true;
   bool alive = true;
   alive_ = &alive;

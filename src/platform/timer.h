@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/event_hold.h"
+
 namespace platform {
 
 class Scheduler;
@@ -29,7 +31,9 @@ class Timer {
   std::function<void()> onTick;
 
   // Called by the scheduler when the interval has elapsed. A tick that comes
-  // while this timer's own handler is still running (inside a yield) is skipped.
+  // while this timer's own handler is still running (inside a yield) is
+  // skipped; one that comes while the scheduler holds events waits for the
+  // end of the hold.
   void fire();
   bool running() const { return running_; }
 
@@ -61,6 +65,13 @@ class Scheduler {
   // Processes pending events (queued events, due timers, input, serial data)
   // and returns. Safe to call from inside an event handler, also re-entrantly.
   virtual void yieldToEvents() = 0;
+
+  // While a long task runs, timer ticks, queued events and the serial links'
+  // data events wait here (platform/event_hold.h).
+  EventHold& hold() { return hold_; }
+
+ private:
+  EventHold hold_;
 };
 
 }  // namespace platform

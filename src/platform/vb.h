@@ -3,6 +3,7 @@
 // and the run-time error that a failing step raises.
 
 #include <cstdint>
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -36,6 +37,7 @@ using OleColor = std::uint32_t;
 
 namespace color {
 inline constexpr OleColor Black = 0x000000;
+inline constexpr OleColor Blue = 0xFF0000;
 inline constexpr OleColor Red = 0x0000FF;           // 255
 inline constexpr OleColor Green = 0x008000;         // 32768, dark green
 inline constexpr OleColor MidGreen = 0x00C000;      // 49152
@@ -71,8 +73,24 @@ class RunError : public std::runtime_error {
 namespace err {
 inline constexpr int InvalidCall = 5;
 inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int Subscript = 9;
 inline constexpr int TypeMismatch = 13;
+inline constexpr int Internal = 51;
 }  // namespace err
+
+// The error number of the failure being handled, called inside a catch: a
+// run-time error's own, 7 when memory ran out, 51 for anything else.
+inline int failureNumber() {
+  try {
+    throw;
+  } catch (const RunError& e) {
+    return e.number();
+  } catch (const std::bad_alloc&) {
+    return err::OutOfMemory;
+  } catch (...) {
+    return err::Internal;
+  }
+}
 
 }  // namespace platform

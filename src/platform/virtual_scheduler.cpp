@@ -25,7 +25,10 @@ void VirtualScheduler::runPending() {
   while (!queue_.empty()) {
     auto ev = std::move(queue_.front());
     queue_.pop_front();
-    runEvent(ev, "queued event");
+    if (hold().active())
+      hold().keep(nullptr, std::move(ev));
+    else
+      runEvent(ev, "queued event");
   }
 }
 

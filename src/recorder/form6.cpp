@@ -63,7 +63,7 @@ Form6::Form6(platform::Scheduler& /*scheduler*/) : platform::Screen("Form6", "Fi
   ListView1.addColumn("FILENAME", 4800);
   ListView1.addColumn("TYPE", 1200);
   ListView1.addColumn("CREATED", 3000);
-  ListView1.addColumn("SIZE", 2400);
+  ListView1.addColumn("SIZE", 2400, true);
 
   // Gigabyte rows first, then the megabyte rows under their own size heading.
   heading(Label1, "FILES", kFilesLeft, 5100, kFilesWidth);

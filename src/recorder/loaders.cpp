@@ -1,7 +1,6 @@
 #include "recorder/loaders.h"
 
 #include <exception>
-#include <new>
 #include <optional>
 #include <vector>
 
@@ -37,20 +36,6 @@ constexpr const char* kEFISFilter = "All Files (*.*)|*.*|Data Files (*.dat)|*.da
 constexpr const char* kEMSFilter =
     "All Files (*.*)|*.*|Data Files (*.dat)|*.dat|Text Files (*.txt)|*.txt|Dynon CSV (*.csv)|*.csv|";
 constexpr const char* kGPSFilter = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|";
-
-// The error number of the failure being handled: a run-time error's own, 7
-// when memory ran out, 51 for anything else.
-int failureNumber() {
-  try {
-    throw;
-  } catch (const platform::RunError& e) {
-    return e.number();
-  } catch (const std::bad_alloc&) {
-    return 7;
-  } catch (...) {
-    return 51;
-  }
-}
 
 LoaderControls efisControls(App& app) {
   settings::Form2& f2 = app.form2();
@@ -159,14 +144,14 @@ void DataFileLoaders::load(const LoaderControls& c) {
     else
       store.readLines();
   } catch (...) {
-    failure = failureNumber();
+    failure = platform::failureNumber();
   }
   // The records read so far are listed, also when the reading stopped early.
   app_.LoadedRecordCount = store.count();
   try {
     lists.PopulateList(c.file);
   } catch (...) {
-    if (failure == 0) failure = failureNumber();
+    if (failure == 0) failure = platform::failureNumber();
   }
   if (failure != 0) {
     failed(c, failure, path);

@@ -12,6 +12,7 @@
 #include "platform/datetime.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
+#include "recorder/record_columns.h"
 #include "recorder/recorder.h"
 #include "screens/form4.h"
 #include "screens/form5.h"
@@ -22,131 +23,24 @@ namespace recorder {
 
 namespace {
 
+using columns::captions;
+using columns::field;
+using columns::kDynonColumns;
+using columns::kEFISTitles;
+using columns::kGPSColumns;
+using columns::kGrandRapidsColumns;
+using columns::kGrandRapidsNote;
+using columns::titles;
+
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kSaveDataFile = "Error Number at Save Data File ";
 constexpr std::string_view kSaveNewFile = "Error Number at Save New File ";
-// Written before every header while a Grand Rapids 4000/6000 is the engine
-// monitor: its values are recorded as that monitor shows them.
-constexpr std::string_view kGrandRapidsNote =
-    "Grand Rapids Monitor - There is no unit conversion for the Grand Rapids Monitor. The units "
-    "recorded here are the same units that are displayed on the Grand Rapids display";
 // A write gathers 61 records in the buffered intervals.
 constexpr std::int16_t kBufferedRecords = 60;
 // While writes keep failing the recorder holds at most this much; beyond it
 // the held lines are given up and the next record starts a new section.
 constexpr std::size_t kHeldLimit = std::size_t{4} << 20;
 constexpr platform::OleColor kLinkGood = platform::color::BrightGreen;
-
-// A label copied unchanged into a record, with its column title.
-template <class Screen>
-struct LabelColumn {
-  std::string_view title;
-  platform::Label Screen::*label;
-};
-
-constexpr std::array<LabelColumn<shell::Form1>, 9> kGPSColumns{{
-    {"GPS TIME", &shell::Form1::GPSTime},
-    {"GPS MAG", &shell::Form1::GPSDataHeadingMag},
-    {"GPS TRUE", &shell::Form1::GPSDataHeading},
-    {"GPS GND SPEED", &shell::Form1::GPSDataAirspeed},
-    {"GPS ALTITUDE", &shell::Form1::GPSDataAltitude},
-    {"GPS LATITUDE", &shell::Form1::DataLatitude},
-    {"GPS LONGITUDE", &shell::Form1::DataLongitude},
-    {"GPS MODE", &shell::Form1::GPSFixMode},
-    {"GPS SATS USED", &shell::Form1::GPSSatsUsed},
-}};
-
-constexpr std::array<std::string_view, 12> kEFISTitles{
-    "EFIS TIME",     "EFIS PITCH",     "EFIS ROLL",       "EFIS YAW",     "EFIS AIRSPEED", "EFIS PRES ALT",
-    "EFIS 2992 ALT", "EFIS TURN RATE", "EFIS CLIMB RATE", "EFIS LAT G's", "EFIS VERT G's", "EFIS AOA",
-};
-
-using screens::Form4;
-constexpr std::array<LabelColumn<Form4>, 28> kDynonColumns{{
-    {"EMS TIME", &Form4::EMSTime},
-    {"RPM", &Form4::EMSRPM},
-    {"MANIFOLD PRES", &Form4::EMSManPres},
-    {"OIL TEMP", &Form4::EMSOilTemp},
-    {"OIL PRES ", &Form4::EMSOilPres},
-    {"VOLTS", &Form4::EMSVoltage},
-    {"AMPS", &Form4::EMSAmps},
-    {"EGT 1", &Form4::EMSEGT1},
-    {"EGT 2", &Form4::EMSEGT2},
-    {"EGT 3", &Form4::EMSEGT3},
-    {"EGT 4", &Form4::EMSEGT4},
-    {"EGT 5", &Form4::EMSEGT5},
-    {"EGT 6", &Form4::EMSEGT6},
-    {"CHT 1", &Form4::EMSCHT1},
-    {"CHT 2", &Form4::EMSCHT2},
-    {"CHT 3", &Form4::EMSCHT3},
-    {"CHT 4", &Form4::EMSCHT4},
-    {"CHT 5", &Form4::EMSCHT5},
-    {"CHT 6", &Form4::EMSCHT6},
-    {"FUEL PRES", &Form4::EMSFuelPressure},
-    {"FUEL FLOW", &Form4::EMSFuelFlow},
-    {"QUANTITY 1", &Form4::EMSQuantity1},
-    {"QUANTITY 2", &Form4::EMSQuantity2},
-    {"FUEL REMAINING", &Form4::EMSFuelRemaining},
-    {"GP 1", &Form4::EMSGP1},
-    {"GP 2", &Form4::EMSGP2},
-    {"GP 3", &Form4::EMSGP3},
-    {"THERMOCOUPLE", &Form4::EMSGPThermocouple},
-}};
-
-using screens::Form5;
-constexpr std::array<LabelColumn<Form5>, 37> kGrandRapidsColumns{{
-    {"HEADER", &Form5::HeaderType},
-    {"FLIGHT TIMER", &Form5::GRTime},
-    {"HOUR METER", &Form5::GRHourMeter},
-    {"OIL TEMP", &Form5::GROilTemp},
-    {"OIL PRES", &Form5::GROilPres},
-    {"CARB TEMP", &Form5::GRCarbTemp},
-    {"COOLANT TEMP", &Form5::GRCoolantTemp},
-    {"RPM1", &Form5::GRRPM1},
-    {"RPM2", &Form5::GRRPM2},
-    {"VOLTS", &Form5::GRVoltage},
-    {"EGT1", &Form5::GREGT1},
-    {"EGT2", &Form5::GREGT2},
-    {"EGT3", &Form5::GREGT3},
-    {"EGT4", &Form5::GREGT4},
-    {"EGT5", &Form5::GREGT5},
-    {"EGT6", &Form5::GREGT6},
-    {"CHT1", &Form5::GRCHT1},
-    {"CHT2", &Form5::GRCHT2},
-    {"CHT3", &Form5::GRCHT3},
-    {"CHT4", &Form5::GRCHT4},
-    {"CHT5", &Form5::GRCHT5},
-    {"CHT6", &Form5::GRCHT6},
-    {"FUEL", &Form5::GRFuelQuantity},
-    {"FLOW", &Form5::GRFuelFlow},
-    {"TIME REMAIN", &Form5::GRTimeRemaining},
-    {"AIRSPEED", &Form5::GRAirspeed},
-    {"ALTITUDE", &Form5::GRAltitude},
-    {"ROC", &Form5::GRROC},
-    {"BARO", &Form5::GRBaroSetting},
-    {"OAT", &Form5::GROAT},
-    {"INT TEMP", &Form5::GRUnitTemperature},
-    {"AUX1", &Form5::GRAux1},
-    {"AUX2", &Form5::GRAux2},
-    {"AUX3", &Form5::GRAux3},
-    {"AUX4", &Form5::GRAux4},
-    {"AUX5", &Form5::GRAux5},
-    {"AUX6", &Form5::GRAux6},
-}};
-
-void field(std::string& line, std::string_view text) {
-  platform::appendTabField(line, text);
-}
-
-template <class Screen, std::size_t N>
-void titles(std::string& line, const std::array<LabelColumn<Screen>, N>& columns) {
-  for (const auto& c : columns) field(line, c.title);
-}
-
-template <class Screen, std::size_t N>
-void captions(std::string& line, Screen& screen, const std::array<LabelColumn<Screen>, N>& columns) {
-  for (const auto& c : columns) field(line, (screen.*c.label).caption());
-}
 
 bool assigned(const platform::Label& port) {
   return port.caption() != "NONE";
@@ -253,7 +147,6 @@ std::string Recorder::headerLine() {
 }
 
 std::string Recorder::recordLine() {
-  using platform::formatNumber;
   shell::Form1& f1 = app_.form1();
   std::string line;
   field(line, f1.ComputerTime.caption());
@@ -263,23 +156,8 @@ std::string Recorder::recordLine() {
     captions(line, f1, kGPSColumns);
   }
   if (assigned(f1.EFISCommPort)) {
-    const App& a = app_;
     field(line, linkStatus(f1.EFISCommOK));
-    // Hours and minutes, seconds, and the number of the record within its
-    // second, so records of one second stay apart.
-    field(line, formatNumber(a.EFISHour, "00") + formatNumber(a.EFISMinute, "00") + ":" +
-                    formatNumber(a.EFISSecond, "00") + "." + formatNumber(a.EFISSecondCount, "00"));
-    field(line, formatNumber(a.EFISPitch, "#0.0"));
-    field(line, formatNumber(a.EFISRoll, "#0.0"));
-    field(line, formatNumber(a.EFISHeading, "000"));
-    field(line, formatNumber(a.EFISAirspeed, "#0.0"));
-    field(line, formatNumber(a.EFISAltitude, "#0.0"));
-    field(line, formatNumber(a.EFISPressureAltitude, "#0.0"));
-    field(line, formatNumber(a.EFISTurnRate, "#0.0"));
-    field(line, formatNumber(a.EFISVerticalSpeed, "#0.0"));
-    field(line, formatNumber(a.EFISLateralG, "#0.0"));
-    field(line, formatNumber(a.EFISVerticalG, "#0.0"));
-    field(line, formatNumber(a.EFISAOA, "#0"));
+    columns::appendEFISFields(line, app_);
   }
   switch (engineBlock(app_)) {
     case EngineBlock::Dynon:

@@ -16,8 +16,10 @@ class App;
 namespace recorder {
 
 class DataFileLoaders;
+class FolderManager;
 class Playback;
 class RecordLists;
+class TextExport;
 
 // The message a failed record-file write shows: the shared file-error text for
 // the numbers of the table (52 and 53 on a line of their own), otherwise the
@@ -51,8 +53,14 @@ class Recorder {
   RecordLists& lists() { return *lists_; }
   DataFileLoaders& loaders() { return *loaders_; }
   Playback& playback() { return *playback_; }
+  // Export to text and the recorder folder's file manager.
+  TextExport& exporter() { return *export_; }
+  FolderManager& folderManager() { return *folders_; }
   // Lists the recorder folder in the file manager.
   void populatedirectory();
+  // The units word of the unit options: "MPS/METERS", "KPH/METERS",
+  // "KNOTS/FEET" or "MPH/FEET".
+  std::string unitsWord();
 
   // The day's record file: the tool tip of the main window's record-file
   // label, or, until the supervisor has written it, the folder caption
@@ -68,7 +76,6 @@ class Recorder {
 
   std::string headerLine();
   std::string recordLine();
-  std::string unitsWord();
   bool bufferedInterval();
   // Makes the day's record file the file the buffer gathers for; lines still
   // held for another file (the previous day's, or an old folder) are written
@@ -87,6 +94,8 @@ class Recorder {
   std::unique_ptr<RecordLists> lists_;
   std::unique_ptr<DataFileLoaders> loaders_;
   std::unique_ptr<Playback> playback_;
+  std::unique_ptr<TextExport> export_;
+  std::unique_ptr<FolderManager> folders_;
 
   // Lines not yet written (records, and a header whose write failed), each
   // ended CR LF, and the file they belong to (none yet while start-up has

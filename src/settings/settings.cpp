@@ -137,6 +137,13 @@ void Settings::SelectGPSToUse() {
 }
 
 void Settings::CancelButton_Click() {
+  // A click that a running export takes at one of its pauses stops it before
+  // its next row; the reload and the rest follow once it has ended.
+  if (platform::EventHold& hold = app_.scheduler().hold(); hold.active()) {
+    app_.ConvertAbort = true;
+    hold.stopWith([this] { CancelButton_Click(); });
+    return;
+  }
   Form2& f = app_.form2();
   app_.LoadConfigRequest = true;
   app_.config().LoadSaveFiles();

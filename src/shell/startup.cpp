@@ -166,6 +166,13 @@ void Shell::mexit_Click() {
 // one of its yields) does nothing: the running sequence finishes the job.
 void Shell::Shutdown() {
   if (shuttingDown_) return;
+  // A request during a long task (the export) ends the task first; the
+  // shut-down follows once the task has ended and the events it held have
+  // run, so they are written too.
+  if (platform::EventHold& hold = app_.scheduler().hold(); hold.active()) {
+    hold.stopWith([this] { Shutdown(); });
+    return;
+  }
   shuttingDown_ = true;
   closePorts();
   // Nothing may tick once the files are written: no record or playback step

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QAbstractTableModel>
+#include <QBrush>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -618,7 +619,14 @@ class ListViewModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
   int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : columns_; }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    if (!index.isValid()) return {};
+    if (role == Qt::ForegroundRole) {
+      const auto& columns = m_.columns();
+      const auto column = static_cast<std::size_t>(index.column());
+      if (column < columns.size()) return QBrush(toQColor(columns[column].foreColor));
+      return {};
+    }
+    if (role != Qt::DisplayRole) return {};
     const auto& items = m_.items();
     const auto row = static_cast<std::size_t>(index.row());
     if (row >= items.size()) return {};

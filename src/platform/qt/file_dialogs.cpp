@@ -56,7 +56,11 @@ void configureDialog(QFileDialog& dialog, const FileDialogRequest& request, bool
   dialog.setWindowTitle(toQString(request.title));
   // Qt's own dialog on every desktop: it shows the filter texts exactly as
   // given, which a desktop's dialog may not.
-  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+  // A save replaces an existing file without asking, and the name is taken
+  // as typed: no extension is added.
+  QFileDialog::Options options = QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails;
+  if (save) options |= QFileDialog::DontConfirmOverwrite;
+  dialog.setOptions(options);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!start.isEmpty()) dialog.setDirectory(start);

@@ -41,7 +41,14 @@ void QtScheduler::timerRemoved(Timer& t) {
 
 void QtScheduler::post(std::function<void()> event) {
   QMetaObject::invokeMethod(
-      this, [ev = std::move(event)] { runEvent(ev, "queued event"); }, Qt::QueuedConnection);
+      this,
+      [this, ev = std::move(event)] {
+        if (hold().active())
+          hold().keep(nullptr, ev);
+        else
+          runEvent(ev, "queued event");
+      },
+      Qt::QueuedConnection);
 }
 
 void QtScheduler::yieldToEvents() {

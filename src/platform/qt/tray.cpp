@@ -8,6 +8,7 @@
 #include "platform/qt/icons.h"
 #include "platform/qt/menus.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/ui_host.h"
 #include "platform/screen.h"
 
 namespace platform::qt {
@@ -23,6 +24,8 @@ void QtTray::add(std::string_view toolTip, std::string_view iconFile) {
     icon_ = std::make_unique<QSystemTrayIcon>();
     QObject::connect(icon_.get(), &QSystemTrayIcon::activated, icon_.get(),
                      [this](QSystemTrayIcon::ActivationReason reason) {
+                       // A long task's pause takes no input but its own.
+                       if (QtUiHost::pausing()) return;
                        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context ||
                            reason == QSystemTrayIcon::DoubleClick)
                          runEvent(onMenuRequest, "tray icon");

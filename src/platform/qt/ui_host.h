@@ -20,6 +20,14 @@ class QtUiHost : public UiHost {
   // included, and closes the windows; the program's run() returns status.
   void quit(int status) override;
 
+  // Repaints and takes pending input through an application event filter
+  // that lets only mouse input to the live control's widget and the close
+  // request of the main window through; keys and everything else go.
+  void pauseForInput(Control& live, Screen& main) override;
+  // True while a pause takes input: input that does not come as a window
+  // event (the tray icon) is dropped meanwhile too.
+  static bool pausing();
+
   // Runs the main event loop, or returns at once when quit() came first.
   int run();
   bool quitRequested() const { return quitRequested_; }
