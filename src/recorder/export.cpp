@@ -259,11 +259,14 @@ void TextExport::dynonRows(platform::NewFileWriter& out) {
   }
 }
 
+// Pauses are due kPauseMs after the start of the one before, so the work in
+// between never runs longer, however long a pause takes.
 bool TextExport::pauseStops() {
   App& a = app_;
-  if (a.scheduler().nowMs() - lastPause_ < kPauseMs) return false;
+  const std::int64_t now = a.scheduler().nowMs();
+  if (now - lastPause_ < kPauseMs) return false;
+  lastPause_ = now;
   a.services().ui.pauseForInput(a.form2().CancelButton, a.form1());
-  lastPause_ = a.scheduler().nowMs();
   return a.ConvertAbort || a.scheduler().hold().stopRequested();
 }
 

@@ -134,6 +134,44 @@ TEST(ListBoxes, ShowTheEntriesOfAnOutsideSource) {
   EXPECT_EQ(p.Entries.longestEntry(), 0u);
 }
 
+// Sorting is stable; a numeric column compares numbers, the others text
+// regardless of case; the selection stays on its item.
+TEST(ListViews, SortStablyByNumberOrByTextRegardlessOfCase) {
+  Screen screen("S", "S");
+  ListView list(&screen, "List");
+  list.addColumn("NAME", 100);
+  list.addColumn("TYPE", 100);
+  list.addColumn("SIZE", 100, true);
+  list.setItems({{"b", {"ems", "10"}, {}},
+                 {"A", {"EFIS", "9"}, {}},
+                 {"c", {"EMS", "100"}, {}},
+                 {"d", {"", "9"}, {}}});
+  list.setSelectedItem(2);  // "c"
+  const auto names = [&] {
+    std::string out;
+    for (const auto& item : list.items()) out += item.text;
+    return out;
+  };
+  struct Case {
+    int key, order;
+    const char* names;
+    int selected;
+  };
+  for (const Case& c : {Case{0, 0, "Abcd", 2}, Case{2, 0, "Adbc", 3}, Case{2, 1, "cbAd", 0},
+                        Case{1, 0, "dAcb", 2}, Case{1, 1, "cbAd", 0}}) {
+    SCOPED_TRACE(std::to_string(c.key) + "/" + std::to_string(c.order));
+    list.sortBy(c.key, c.order);
+    EXPECT_EQ(names(), c.names);
+    EXPECT_EQ(list.selectedItem(), c.selected);
+  }
+  // New items are sorted as they come, all at once.
+  list.setItems({{"z", {"", "1"}, {}}, {"y", {"", "1"}, {}}, {"x", {"", "0.5"}, {}}});
+  EXPECT_EQ(names(), "zyx");
+  list.sortBy(2, 0);
+  EXPECT_EQ(names(), "xzy");
+  EXPECT_EQ(list.selectedItem(), -1);
+}
+
 TEST(ControlArrays, KeepTheirBoundsAndCheckEveryIndex) {
   Panel p;
   EXPECT_EQ(p.Sparse.lbound(), 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/file_reader.h"
 #include "support/faulty_files.h"
 #include "support/test_platform.h"
 #include <pwd.h>
@@ -385,6 +386,94 @@ TEST_F(FilesTest, ListingIsSortedWithSizesAndTimes) {
       EXPECT_LE(std::abs(std::difftime(std::mktime(&tm), now)), 120.0) << e.name;
     }
   }
+}
+
+// A file written anew takes the old one's place only when closed: a reader
+// of the old file keeps its bytes, and no temporary file stays behind.
+TEST_F(FilesTest, NewFileReplacesTheOldOneWhichItsReaderStillReads) {
+  writeBytes(in("loaded.DAT"), "loaded record\r\n");
+  ::chmod(in("loaded.DAT").c_str(), 0640);
+  const FileReader reader(in("loaded.DAT"));
+  {
+    NewFileWriter out(in("loaded.DAT"));
+    out.write("row 1\r\n");
+    out.write(std::string(300000, 'x') + "\r\n");
+    EXPECT_EQ(readBytes(in("loaded.DAT")), "loaded record\r\n");
+    out.close();
+  }
+  EXPECT_EQ(readBytes(in("loaded.DAT")), "row 1\r\n" + std::string(300000, 'x') + "\r\n");
+  std::string old(15, '\0');
+  EXPECT_EQ(reader.readAt(0, old.data(), old.size()), 15u);
+  EXPECT_EQ(old, "loaded record\r\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(in("loaded.DAT").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(listFolder(dir_).size(), 1u);
+
+  // Never closed: nothing changes and nothing stays behind.
+  {
+    NewFileWriter out(in("loaded.DAT"));
+    out.write("lost\r\n");
+  }
+  EXPECT_EQ(readBytes(in("loaded.DAT")).substr(0, 7), "row 1\r\n");
+  EXPECT_EQ(listFolder(dir_).size(), 1u);
+}
+
+TEST_F(FilesTest, NewFileIsRefusedWhereOpeningItForWritingWouldBe) {
+  EXPECT_EQ(errorOf([&] { NewFileWriter out(in("missing/out.txt")); }), 76);
+  EXPECT_FALSE(folderExists(in("missing")));
+  createFolder(in("folder"));
+  EXPECT_EQ(errorOf([&] { NewFileWriter out(in("folder")); }), 75);
+  writeBytes(in("kept.txt"), "kept");
+  testsupport::ReadOnlyFile readOnly(in("kept.txt"));
+  if (!readOnly.ok()) GTEST_SKIP() << "cannot make a file read-only here";
+  EXPECT_EQ(errorOf([&] { NewFileWriter out(in("kept.txt")); }), 70);
+  readOnly.release();
+  EXPECT_EQ(readBytes(in("kept.txt")), "kept");
+  EXPECT_EQ(listFolder(dir_).size(), 2u);
+}
+
+// A write that fails part-way leaves the whole lines that reached the file;
+// closing puts them in place.
+TEST_F(FilesTest, NewFileKeepsTheWholeLinesOfAFailedWrite) {
+  const testsupport::WriteFault cases[] = {
+      {"disk full in a line", 25, ENOSPC, 0, "Disk full"},
+      {"disk full in short writes", 25, ENOSPC, 3, "Disk full"},
+      {"I/O error before any byte", 0, EIO, 0, "Device I/o problem"},
+  };
+  for (const testsupport::WriteFault& c : cases) {
+    SCOPED_TRACE(c.what);
+    {
+      testsupport::FaultyFiles faults;
+      faults.fill(c);
+      NewFileWriter out(in("out.txt"));
+      out.write("line one\r\nline two\r\nline three\r\n");
+      try {
+        out.close();
+        ADD_FAILURE() << "the close did not fail";
+      } catch (const FileError& e) {
+        EXPECT_EQ(e.what(), std::string(c.message));
+      }
+    }
+    EXPECT_EQ(readBytes(in("out.txt")), c.room > 0 ? "line one\r\nline two\r\n" : "");
+  }
+}
+
+TEST_F(FilesTest, RemovingAListedFileTakesExactlyThatFile) {
+  for (const char* name : {"a*b", "ab", "aXb"}) writeBytes(in(name), "x");
+  removeListedFile(in("a*b"));
+  EXPECT_FALSE(fileExists(in("a*b")));
+  EXPECT_TRUE(fileExists(in("ab")));
+  EXPECT_TRUE(fileExists(in("aXb")));
+  // Gone already: removed.
+  EXPECT_EQ(errorOf([&] { removeListedFile(in("a*b")); }), 0);
+  // Never a folder, never a read-only file (also for a user who could).
+  createFolder(in("sub"));
+  EXPECT_EQ(errorOf([&] { removeListedFile(in("sub")); }), 75);
+  EXPECT_TRUE(folderExists(in("sub")));
+  ::chmod(in("ab").c_str(), 0444);
+  EXPECT_EQ(errorOf([&] { removeListedFile(in("ab")); }), 70);
+  EXPECT_TRUE(fileExists(in("ab")));
 }
 
 TEST(NativePath, DriveLettersMapToTheHomeFolder) {

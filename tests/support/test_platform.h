@@ -136,9 +136,17 @@ class RecordingUiHost : public platform::UiHost {
     ++quits;
     lastStatus = status;
   }
+  // A long task's pause: counted, then the test's own step (moving virtual
+  // time on, a click on the live control, a shut-down request).
+  void pauseForInput(platform::Control& live, platform::Screen& main) override {
+    ++pauses;
+    if (onPause) onPause(live, main);
+  }
   std::vector<platform::Screen*> attached;
   int quits = 0;
   int lastStatus = -1;
+  int pauses = 0;
+  std::function<void(platform::Control& live, platform::Screen& main)> onPause;
 };
 
 // A temporary folder removed with its contents at the end of the test.
