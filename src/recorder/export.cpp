@@ -217,10 +217,11 @@ void TextExport::efisRows(platform::NewFileWriter& out) {
   const RecordStore& store = a.recorder().lists().records(PlaybackFile::EFIS);
   Progress progress(a.form2().EFIS_ProgressBar, store.count());
   devices::EfisDecoder& efis = a.devices().efis();
+  RecordStore::Reader records(store);
   std::string row;
   for (std::int32_t i = 0; i < store.count(); ++i) {
     progress.at(i);
-    a.EFISLine = store.record(i);
+    records.read(i, a.EFISLine);
     // Neither the real-time record step nor the immediate displays run.
     efis.ParseEFISDataForExport();
     row.clear();
@@ -242,10 +243,11 @@ void TextExport::dynonRows(platform::NewFileWriter& out) {
   devices::DynonDecoder& dynon = a.devices().dynon();
   screens::Form4& f4 = a.form4();
   const bool csv = a.DataFileExtension == "csv";
+  RecordStore::Reader records(store);
   std::string row;
   for (std::int32_t i = 0; i < store.count(); ++i) {
     progress.at(i);
-    a.EMSLine = store.record(i);
+    records.read(i, a.EMSLine);
     if (csv)
       dynon.ParseCSVRecordOrMarkBad();
     else

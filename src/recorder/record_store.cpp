@@ -209,21 +209,52 @@ void RecordStore::readCsvColumn(std::size_t bufferBytes) {
   }
 }
 
+void RecordStore::span(std::int32_t i, std::uint64_t& from, std::uint64_t& bytes) const {
+  const auto at = static_cast<std::size_t>(i);
+  from = starts_[at];
+  bytes = kind_ == Kind::Lines ? starts_[at + 1] - from : lengths_[at];
+}
+
+void RecordStore::trimLineEnd(std::string& out) const {
+  if (kind_ != Kind::Lines) return;
+  // The line end read with the line: CR LF, or a lone CR.
+  if (out.size() >= 2 && out[out.size() - 2] == '\r' && out.back() == '\n')
+    out.resize(out.size() - 2);
+  else if (!out.empty() && out.back() == '\r')
+    out.pop_back();
+}
+
 std::string RecordStore::record(std::int32_t i) const {
   if (i < 0 || i >= count_) return {};
-  const auto at = static_cast<std::size_t>(i);
-  std::uint64_t from = starts_[at];
-  std::uint64_t bytes = kind_ == Kind::Lines ? starts_[at + 1] - from : lengths_[at];
+  std::uint64_t from = 0, bytes = 0;
+  span(i, from, bytes);
   std::string out(static_cast<std::size_t>(bytes), '\0');
   out.resize(file_.readAt(from, out.data(), out.size()));
-  if (kind_ == Kind::Lines) {
-    // The line end read with the line: CR LF, or a lone CR.
-    if (out.size() >= 2 && out[out.size() - 2] == '\r' && out.back() == '\n')
-      out.resize(out.size() - 2);
-    else if (!out.empty() && out.back() == '\r')
-      out.pop_back();
-  }
+  trimLineEnd(out);
   return out;
+}
+
+void RecordStore::Reader::read(std::int32_t i, std::string& out) {
+  out.clear();
+  if (i < 0 || i >= store_.count_) return;
+  std::uint64_t from = 0, bytes = 0;
+  store_.span(i, from, bytes);
+  const std::uint64_t pieceEnd = pieceStart_ + pieceBytes_;
+  const bool inPiece = from >= pieceStart_ && from <= pieceEnd;
+  // A record the piece holds whole, or one beyond where the file ended when
+  // the piece was read, comes from the piece; any other starts a new piece.
+  if (!inPiece || (from + bytes > pieceEnd && !pieceAtEnd_)) {
+    const std::size_t want = static_cast<std::size_t>(std::max<std::uint64_t>(pieceSize_, bytes));
+    if (piece_.size() < want) piece_.resize(want);
+    pieceStart_ = from;
+    pieceBytes_ = store_.file_.readAt(from, piece_.data(), want);
+    pieceAtEnd_ = pieceBytes_ < want;
+  }
+  const std::uint64_t end = pieceStart_ + pieceBytes_;
+  if (from < pieceStart_ || from >= end) return;
+  const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(bytes, end - from));
+  out.assign(piece_.data() + (from - pieceStart_), n);
+  store_.trimLineEnd(out);
 }
 
 }  // namespace recorder

@@ -84,12 +84,37 @@ class RecordStore : public platform::ListSource {
   // Record i (0 <= i < count()) as loaded; empty outside the store, and
   // shorter where another program has since cut the file.
   std::string record(std::int32_t i) const;
+
+  // Reads records in order, as record(i) gives them, a large piece of the
+  // file at a time: for a walk through every record (the export), which one
+  // read per record would slow down.
+  class Reader {
+   public:
+    static constexpr std::size_t kPiece = std::size_t{1} << 20;
+    explicit Reader(const RecordStore& store, std::size_t pieceBytes = kPiece)
+        : store_(store), pieceSize_(pieceBytes < 1 ? 1 : pieceBytes) {}
+    // Record i into `out` (its storage is reused).
+    void read(std::int32_t i, std::string& out);
+
+   private:
+    const RecordStore& store_;
+    const std::size_t pieceSize_;
+    std::vector<char> piece_;
+    std::uint64_t pieceStart_ = 0;
+    std::size_t pieceBytes_ = 0;
+    // The last piece ended where the file did.
+    bool pieceAtEnd_ = false;
+  };
   std::string entry(std::int32_t i) const override { return record(i); }
   std::size_t longestEntry() const override { return longest_; }
 
  private:
   enum class Kind { Lines, Fields };
   void added(std::size_t length);
+  // Where record i starts in the file and how many bytes it reads, its line
+  // end included for a line; and the line end taken off what was read.
+  void span(std::int32_t i, std::uint64_t& from, std::uint64_t& bytes) const;
+  void trimLineEnd(std::string& out) const;
   bool full() const { return count_ >= kMaxRecords; }
 
   platform::FileReader file_;
