@@ -54,9 +54,11 @@ std::vector<std::string> purgePlan(const std::vector<ListedFile>& files, const s
   std::vector<std::string> doomed;
   for (const PurgeLimit& c : limits) {
     if (c.type.empty() || !(c.limit > 0) || !(c.limit < c.shown)) continue;
+    // Files of one instant: the later in the list (by name, so by date and
+    // hour for capture files) counts as the newer.
     std::vector<const ListedFile*> newestFirst;
-    for (const ListedFile& f : files)
-      if (f.type == c.type) newestFirst.push_back(&f);
+    for (auto f = files.rbegin(); f != files.rend(); ++f)
+      if (f->type == c.type) newestFirst.push_back(&*f);
     std::stable_sort(newestFirst.begin(), newestFirst.end(),
                      [](const ListedFile* a, const ListedFile* b) { return a->createdAt > b->createdAt; });
     std::uint64_t total = 0;
