@@ -9,6 +9,7 @@ Recorder::Recorder(App& app) : app_(app) {}
 Recorder::~Recorder() = default;
 
 void Recorder::wire(ScreenId id) {
+  if (id == ScreenId::Form6) wireFolderManager();
   if (id != ScreenId::Form1) return;
   shell::Form1& f1 = app_.form1();
   f1.DisplayUpdateTimer.onTick = [this] { DisplayUpdateTimer_Timer(); };

@@ -55,6 +55,9 @@ class Recorder {
     std::string_view heading;
   };
 
+  // The file manager's buttons.
+  void wireFolderManager();
+
   std::string headerLine();
   std::string recordLine();
   std::string unitsWord();
