@@ -50,11 +50,7 @@ void Settings::SaveConfig_Click() {
 // edits not yet accepted are saved with the rest and take effect at the next
 // start; the ACCEPT marks stay.
 void Settings::Command1_Click() {
-  UpdatePortSettingDisplay();
-  app_.config().UpdateNow_Click();
-  app_.shell().Enable_DisableButtons();
-  app_.yieldToEvents();
-  app_.shell().SaveConfig_Click();
+  applyAndSave();
   Form2& f = app_.form2();
   f.DataFolder.setBackColor(platform::color::WindowBackground);
   app_.form1().show();
@@ -72,6 +68,16 @@ void Settings::Command2_Click() {
 void Settings::DataFolder_Click() {
   app_.form2().DataFolder.setBackColor(platform::color::Pink);
   Command2_Click();
+}
+
+// Everything the main window takes from the settings reaches it, then the
+// file is written.
+void Settings::applyAndSave() {
+  UpdatePortSettingDisplay();
+  app_.config().UpdateNow_Click();
+  app_.shell().Enable_DisableButtons();
+  app_.yieldToEvents();
+  app_.shell().SaveConfig_Click();
 }
 
 // With the Grand Rapids 2000 the button keeps the caption it has.

@@ -79,6 +79,9 @@ class Settings {
   struct PortDevice;
   PortDevice portDevice(std::size_t link);
   void accept(std::size_t link);
+  // RETURN's and the EFIS " SHOW  DATA"'s way out: the settings applied to
+  // the main window, then saved.
+  void applyAndSave();
   // Every list of a link marks that link's ACCEPT when chosen from.
   void wirePortLists();
 

@@ -73,11 +73,7 @@ void Settings::GPS_ShowDataButton_Click() {
 // The EFIS readouts are the main window's: the settings are applied and
 // saved first, as RETURN does.
 void Settings::EFIS_ShowDataScreen_Click() {
-  UpdatePortSettingDisplay();
-  app_.config().UpdateNow_Click();
-  app_.shell().Enable_DisableButtons();
-  app_.yieldToEvents();
-  app_.shell().SaveConfig_Click();
+  applyAndSave();
   app_.form1().show();
   app_.form2().hide();
   cameFromSettings(app_);

@@ -89,21 +89,23 @@ TEST_F(SettingsScreen, OptionGroupsApplyTheirChoiceAtOnce) {
     EXPECT_EQ(main.SampleInterval.caption(), row.caption) << row.option;
   }
   // Each rate array drives its own timer and caption, and only those.
+  struct Rates {
+    const char* array;
+    platform::Timer& timer;
+    platform::Label& caption;
+    platform::Label& other;
+  };
   const std::vector<int> rateMs{75, 75, 250, 500, 1000};
   const std::vector<std::string> rateCaption{"REAL TIME", "75 ms", "250 ms", "500 ms", "1 Sec"};
-  for (int i : {4, 3, 2, 1, 0}) {
-    const std::string mainRate = "EFISUpdateRate_" + std::to_string(i);
-    click(option(mainRate.c_str()));
-    EXPECT_EQ(main.EFIS_DataDisplayTimer.interval(), rateMs[static_cast<std::size_t>(i)]) << mainRate;
-    EXPECT_EQ(main.MainInterval.caption(), rateCaption[static_cast<std::size_t>(i)]) << mainRate;
-    EXPECT_EQ(main.EFISInterval.caption(), "REAL TIME") << mainRate;
-  }
-  for (int i : {4, 3, 2, 1, 0}) {
-    const std::string screenRate = "MainUpdateRate_" + std::to_string(i);
-    click(option(screenRate.c_str()));
-    EXPECT_EQ(main.EFIS_DisplayTimer.interval(), rateMs[static_cast<std::size_t>(i)]) << screenRate;
-    EXPECT_EQ(main.EFISInterval.caption(), rateCaption[static_cast<std::size_t>(i)]) << screenRate;
-    EXPECT_EQ(main.MainInterval.caption(), "REAL TIME") << screenRate;
+  for (const Rates& r : {Rates{"EFISUpdateRate_", main.EFIS_DataDisplayTimer, main.MainInterval, main.EFISInterval},
+                         Rates{"MainUpdateRate_", main.EFIS_DisplayTimer, main.EFISInterval, main.MainInterval}}) {
+    for (int i : {4, 3, 2, 1, 0}) {
+      const std::string name = r.array + std::to_string(i);
+      click(option(name.c_str()));
+      EXPECT_EQ(r.timer.interval(), rateMs[static_cast<std::size_t>(i)]) << name;
+      EXPECT_EQ(r.caption.caption(), rateCaption[static_cast<std::size_t>(i)]) << name;
+      EXPECT_EQ(r.other.caption(), "REAL TIME") << name;
+    }
   }
 
   // A unit choice applies the settings again.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,30 @@ TEST_F(PortAcceptTest, AFailureEscapingTheOpenerIsReportedWithItsNumberThenCance
   EXPECT_EQ(platform.messages.beeps, 1);
   EXPECT_TRUE(app->ConvertAbort.isTrue());
   EXPECT_EQ(f.EMS_PortOK.backColor(), platform::color::ButtonFace);
+  EXPECT_TRUE(takeEscapes().empty());
+}
+
+// A save that fails shows its own message; the button's other steps run all
+// the same.
+TEST_F(PortAcceptTest, AFailedSaveIsReportedAndTheButtonGoesOn) {
+  platform.serial.ports = {3};
+  startUp();
+  // A folder where the file should be: it cannot be written.
+  std::filesystem::create_directory(path());
+  settings::Form2& f = f2();
+  platform.messages.expect(2);
+  f.EFIS_CommPort.setText("COM3");
+  f.EFIS_PortOK.click();
+  EXPECT_EQ(platform.messages.shown.size(), 1u);
+  EXPECT_EQ(f1().EFISCommPort.caption(), "COM3");
+  EXPECT_EQ(f1().EFISSettings.caption(), "115200,n,8,1");
+  EXPECT_TRUE(app->devices().links().MSPort2->PortOpen());
+
+  f.show();
+  f.Command1.click();  // RETURN
+  EXPECT_EQ(platform.messages.shown.size(), 2u);
+  EXPECT_TRUE(f1().visible());
+  EXPECT_FALSE(f.visible());
   EXPECT_TRUE(takeEscapes().empty());
 }
 
