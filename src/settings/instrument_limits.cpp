@@ -98,9 +98,9 @@ void InstrumentLimits::COMMSettingButton_Click() {
   app_.form2().show();
 }
 
+// RETURN leads where COMM  RECORDER does, whatever its tool tip says.
 void InstrumentLimits::ReturnButton_Click() {
-  app_.form13().hide();
-  app_.form2().show();
+  COMMSettingButton_Click();
 }
 
 }  // namespace settings
