@@ -43,7 +43,7 @@ class InstrumentLimits : public guitest::SettingsWalk {
 };
 
 TEST_F(InstrumentLimits, InstrumentsOpensOnTheSelectedTabAndEachTabShowsOneFrame) {
-  startProgram();
+  startOnMainWindow();
   openLimits();
   EXPECT_EQ(framesOnView(), std::set<std::string>{"AirspeedMarkingFrame"});
   shot(limits(), "limits_tab_1");
@@ -62,7 +62,7 @@ TEST_F(InstrumentLimits, InstrumentsOpensOnTheSelectedTabAndEachTabShowsOneFrame
 }
 
 TEST_F(InstrumentLimits, EngineRowsFollowTheEngineMonitorType) {
-  startProgram();
+  startOnMainWindow();
   struct Type {
     const char* option;
     bool dynonRows;
@@ -92,7 +92,7 @@ TEST_F(InstrumentLimits, EngineRowsFollowTheEngineMonitorType) {
 // Whatever the boxes hold, APPLY sets every screen up and saves: a maximum of
 // 0 hides its gauge.
 TEST_F(InstrumentLimits, ApplyHidesAGaugeWhoseMaximumIsZeroAndSavesTheTexts) {
-  startProgram();
+  startOnMainWindow();
   openLimits();
   clickTab(limits(), 2);
   ASSERT_TRUE(app->form10().OilTempGuage.visible());
@@ -110,7 +110,7 @@ TEST_F(InstrumentLimits, ApplyHidesAGaugeWhoseMaximumIsZeroAndSavesTheTexts) {
 // RETURN and COMM  RECORDER go back to the settings screen and save nothing,
 // whatever RETURN's tool tip says.
 TEST_F(InstrumentLimits, ReturnAndCommRecorderLeaveTheFileAsItWas) {
-  startProgram();
+  startOnMainWindow();
   openLimits();
   click(find<QPushButton>(limits(), "ApplyConfigButton"));
   const std::string saved = configFile();
@@ -128,7 +128,7 @@ TEST_F(InstrumentLimits, ReturnAndCommRecorderLeaveTheFileAsItWas) {
 // CANCEL reads both screens back from the file; a screen that a tab click
 // already set up with the edit keeps it until the next tab click.
 TEST_F(InstrumentLimits, CancelRestoresTheFieldWhileTheGaugeKeepsTheEditUntilTheNextTab) {
-  startProgram();
+  startOnMainWindow();
   openLimits();
   click(find<QPushButton>(limits(), "ApplyConfigButton"));
   clickTab(limits(), 2);
@@ -145,7 +145,7 @@ TEST_F(InstrumentLimits, CancelRestoresTheFieldWhileTheGaugeKeepsTheEditUntilThe
 }
 
 TEST_F(InstrumentLimits, TheMainWindowsModeCCodeOpensTheModeCFrame) {
-  startProgram();
+  startOnMainWindow();
   click(find<QLabel>(app->form1(), "ModeCGrayCode"));
   EXPECT_EQ(screensOnView(), std::vector<std::string>{"form13"});
   EXPECT_EQ(framesOnView(), std::set<std::string>{"ModeCFrame"});

@@ -49,7 +49,7 @@ class PortAccept : public guitest::SettingsWalk {
 };
 
 TEST_F(PortAccept, AChoiceFromAListMarksOnlyItsOwnAccept) {
-  startProgram();
+  startOnMainWindow();
   openSettings();
   settings::Form2& f = app->form2();
   const std::array<const char*, 3> devices{"EFIS", "EMS", "GPS"};
@@ -108,7 +108,7 @@ TEST_F(PortAccept, AcceptSavesShowsTheSettingsAndReopensTheLinkAtOnce) {
   };
   std::array<testsupport::Pty, 3> devicesOnLine;
   for (std::size_t i = 0; i < table.size(); ++i) mapPort(table[i].com, devicesOnLine[i].slavePath());
-  startProgram();
+  startOnMainWindow();
   settings::Form2& f = app->form2();
   shell::Form1& main = app->form1();
 
@@ -164,7 +164,7 @@ TEST_F(PortAccept, AcceptSavesShowsTheSettingsAndReopensTheLinkAtOnce) {
 // refused port until the next save.
 TEST_F(PortAccept, ARefusedPortIsReportedOnceAndLeavesTheListAtNone) {
   mapPort(43, "/nonexistent/device");
-  startProgram();
+  startOnMainWindow();
   settings::Form2& f = app->form2();
   openSettings(1);
   QLineEdit* typed = list("EFIS", "CommPort")->lineEdit();
@@ -191,7 +191,7 @@ TEST_F(PortAccept, ARefusedPortIsReportedOnceAndLeavesTheListAtNone) {
 TEST_F(PortAccept, DynonAfterAGrandRapidsTypeReadsLinesAgain) {
   testsupport::Pty engine;
   mapPort(44, engine.slavePath());
-  startProgram();
+  startOnMainWindow();
   settings::Form2& f = app->form2();
   app->form1().ChectGRHeader.setInterval(100);
   openSettings(2);

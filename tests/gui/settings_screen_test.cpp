@@ -36,7 +36,7 @@ class SettingsScreen : public guitest::SettingsWalk {
 };
 
 TEST_F(SettingsScreen, EachTabShowsExactlyItsFrames) {
-  startProgram();
+  startOnMainWindow();
   openSettings();
   settings::Form2& f = app->form2();
   const std::vector<const char*> frames{"EFIS_PortFrame",       "EMS_PortFrame", "EMS_TypeFrame",
@@ -70,7 +70,7 @@ TEST_F(SettingsScreen, EachTabShowsExactlyItsFrames) {
 }
 
 TEST_F(SettingsScreen, OptionGroupsApplyTheirChoiceAtOnce) {
-  startProgram();
+  startOnMainWindow();
   openSettings(6);
   shell::Form1& main = app->form1();
   struct Interval {
@@ -137,7 +137,7 @@ TEST_F(SettingsScreen, OptionGroupsApplyTheirChoiceAtOnce) {
 // start-stop layout, the engine button's caption), saves, and goes home
 // with the ACCEPT marks kept; APPLY only saves.
 TEST_F(SettingsScreen, ReturnAppliesSavesAndGoesHomeWhileApplyOnlySaves) {
-  startProgram();
+  startOnMainWindow();
   shell::Form1& main = app->form1();
   settings::Form2& f = app->form2();
   EXPECT_EQ(main.Command3.caption(), "ENGINE DATA SCREEN");
@@ -192,7 +192,7 @@ TEST_F(SettingsScreen, ReturnAppliesSavesAndGoesHomeWhileApplyOnlySaves) {
 }
 
 TEST_F(SettingsScreen, CancelRestoresEditsOnSeveralTabsAndKeepsTheTab) {
-  startProgram();
+  startOnMainWindow();
   settings::Form2& f = app->form2();
   openSettings(5);
   type(f, "DataFolder", QStringLiteral("D:\\SAVED"));
@@ -231,7 +231,7 @@ TEST_F(SettingsScreen, CancelRestoresEditsOnSeveralTabsAndKeepsTheTab) {
 // A mouse click in the folder box marks it and opens the file manager; the
 // folder itself is typed into the box, reached with Tab, which is no click.
 TEST_F(SettingsScreen, FolderBoxClickAndFileMaintenanceOpenTheFileManager) {
-  startProgram();
+  startOnMainWindow();
   settings::Form2& f = app->form2();
   recorder::Form6& files = app->form6();
   openSettings(5);
@@ -283,7 +283,7 @@ TEST_F(SettingsScreen, FolderBoxClickAndFileMaintenanceOpenTheFileManager) {
 }
 
 TEST_F(SettingsScreen, EachShowButtonOpensItsScreenAndItsReturnComesBack) {
-  startProgram();
+  startOnMainWindow();
   settings::Form2& f = app->form2();
   shell::Form3& raw = app->form3();
   using Names = std::vector<std::string>;

@@ -44,7 +44,7 @@ class SettingsWalk : public WindowTest {
 
   // The program with its main window on view. The links stay closed until an
   // ACCEPT opens them.
-  void startProgram() {
+  void startOnMainWindow() {
     app = std::make_unique<App>(services());
     app->start();
     app->form1().StartupDelay.setEnabled(false);
