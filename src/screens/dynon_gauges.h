@@ -5,20 +5,11 @@
 #include <cstddef>
 
 #include "app/screen_id.h"
+#include "screens/setup_support.h"
 
 class App;
 
 namespace screens {
-
-// Places of the shared EngineTempLimit values.
-enum EngineTempLimitIndex : std::size_t {
-  kCHTHighYellow,
-  kCHTHighRed,
-  kEGTHighYellow,
-  kEGTHighRed,
-  kCHTMin,
-  kEGTMin
-};
 
 class DynonGauges {
  public:

@@ -15,8 +15,10 @@ void fixedText(platform::GaugeLabel& g, std::string_view text) {
   g.setFont(style::captionFont());
 }
 
+// Nothing feeds the value labels: they start empty rather than with a "0"
+// that would read as a measurement.
 void value(platform::GaugeLabel& g) {
-  g.setCaption("0");
+  g.setCaption("");
   g.setFont(style::readoutFont(14));
 }
 

@@ -47,9 +47,9 @@ Form8::Form8(platform::Scheduler& /*scheduler*/) : platform::Screen("Form8", "AR
   Air1.setGeometry(3600, kTapeTop, 5400, kTapeHeight);
   Air1.setDisplayColor(platform::color::LightAqua);
 
-  // Airspeed: knots until the unit set-up runs. Bands below stall, flap range,
-  // normal range, caution range and above never-exceed, drawn at their speeds
-  // while the tape scrolls around the current airspeed.
+  // Airspeed: knots until the unit set-up runs. Five bands drawn at their
+  // speeds while the tape scrolls around the current airspeed; they carry no
+  // colour until the set-up applies the typed colour words.
   AirspeedUnits.setGeometry(240, 1020, 1560, 315);
   AirspeedUnits.setCaption("Knots");
   AirspeedUnits.setToolTip("Knots - Nautical miles per hour");
@@ -59,11 +59,8 @@ Form8::Form8(platform::Scheduler& /*scheduler*/) : platform::Screen("Form8", "AR
   AirspeedGuage.setPositionMax(15);
   AirspeedGuage.setTickMajorCount(7);
   AirspeedGuage.setSectionCount(5);
-  const platform::OleColor airspeedBands[] = {platform::color::Red, platform::color::White,
-                                              platform::color::Green, platform::color::Yellow,
-                                              platform::color::Red};
   const double airspeedEnds[] = {60, 80, 140, 210};
-  for (int i = 1; i <= 5; ++i) AirspeedGuage.setSectionColor(i, airspeedBands[i - 1]);
+  for (int i = 1; i <= 5; ++i) AirspeedGuage.setSectionColor(i, 0);
   for (int i = 1; i <= 4; ++i) AirspeedGuage.setSectionEnd(i, airspeedEnds[i - 1]);
   AirspeedLabel.setGeometry(240, kReadoutTop, 1560, 495);
   readout(AirspeedLabel, "0");
