@@ -1,11 +1,17 @@
 // The program: the Qt platform services, the application object and the
 // event loop. It takes no command-line arguments.
 
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include <QApplication>
 
 #include "app/app.h"
+#include "platform/controls.h"
+#include "platform/failure_log.h"
 #include "platform/numbers.h"
 #include "platform/qt/file_dialogs.h"
 #include "platform/qt/loop_stats.h"
@@ -19,6 +25,39 @@
 #include "settings/form2.h"
 #include "shell/shell.h"
 
+namespace {
+
+// What the program's last way out must still do, while the application
+// object lives.
+App* liveApp = nullptr;
+platform::qt::QtMessageBoxes* liveMessages = nullptr;
+std::thread::id eventThread;
+
+// Writes what is still buffered when the program ends without its shut-down:
+// the toolkit ends the process with exit() when the display connection is
+// lost. No box can be shown any more; a failure is told on standard error.
+void writeBufferedOnTheWayOut() {
+  // The application lives on the event thread; no other may touch it.
+  if (liveApp == nullptr || std::this_thread::get_id() != eventThread) return;
+  App& app = *liveApp;
+  liveApp = nullptr;
+  liveMessages->showNoMore();
+  app.shell().closeFiles();
+}
+
+void writeToStandardError(std::string_view line) {
+  const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
+  (void)written;
+}
+
+std::int64_t steadyMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Talbren Ruvove Zavi Zaredido"));
@@ -28,6 +67,11 @@ int main(int argc, char** argv) {
   // Test hook: TALBREN_LOOP_STATS=<file> measures how long the event loop is
   // ever held up (platform/qt/loop_stats.h).
   const auto loopStats = platform::qt::LoopStats::fromEnvironment();
+  // Every failure a handler catches is told on standard error, one line
+  // each, at most one a second per handler.
+  platform::FailureLog failures(writeToStandardError, steadyMilliseconds);
+  platform::setEventErrorSink(
+      [&failures](const char* what, const std::string& message) { failures.add(what, message); });
 
   platform::qt::QtScheduler scheduler;
   platform::SystemClock clock;
@@ -39,6 +83,10 @@ int main(int argc, char** argv) {
 
   App app(Services{scheduler, clock, messages, dialogs, tray, serial, ui});
   platform::qt::installTerminationHandler([&app] { app.shell().Shutdown(); });
+  liveApp = &app;
+  liveMessages = &messages;
+  eventThread = std::this_thread::get_id();
+  std::atexit(writeBufferedOnTheWayOut);
   app.start();
   // Test hook: TALBREN_START_SCREEN=<0..5> chooses the start screen as the
   // configuration's start-screen setting does, so a test need not write a
@@ -50,5 +98,10 @@ int main(int argc, char** argv) {
   }
   const int status = ui.run();
   platform::qt::removeTerminationHandler();
+  // The shut-down wrote everything; a loop that ended another way has not.
+  if (!app.shell().shuttingDown()) writeBufferedOnTheWayOut();
+  liveApp = nullptr;
+  failures.finish();
+  platform::setEventErrorSink(nullptr);
   return status;
 }

@@ -81,9 +81,14 @@ struct SharedState {
 
   // Recorder state.
   VbBool RecorderOn;
-  VbBool NewFilePending;
+  // A header is due before the first record of the run.
+  VbBool NewFilePending = true;
   VbBool OneSecondSample;
   std::string UnitsWord = "MPS/METERS";
+  // Set while start-up has not yet applied the configured recorder folder:
+  // the record and capture writers gather what comes meanwhile and write
+  // nothing, so nothing lands in a folder that was never chosen.
+  bool RecorderFolderPending = false;
 
   // Data ages: 0 fresh .. 10 stale.
   std::array<std::int16_t, 3> SourceDataAge{};

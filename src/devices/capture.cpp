@@ -2,7 +2,6 @@
 
 #include "app/app.h"
 #include "platform/datetime.h"
-#include "platform/files.h"
 #include "platform/numbers.h"
 #include "shell/form1.h"
 
@@ -13,8 +12,13 @@ constexpr std::int16_t kBatchLimit = 60;
 constexpr std::string_view kLineEnd = "\r\n";
 }  // namespace
 
-CaptureWriter::CaptureWriter(App& app, std::string prefix, std::int16_t step, std::string heading)
-    : app_(app), prefix_(std::move(prefix)), step_(step), heading_(std::move(heading)) {}
+CaptureWriter::CaptureWriter(App& app, std::string device, std::string prefix, std::int16_t step,
+                             std::string heading)
+    : app_(app),
+      device_(std::move(device)),
+      prefix_(std::move(prefix)),
+      step_(step),
+      heading_(std::move(heading)) {}
 
 std::string CaptureWriter::fileName() const {
   const platform::DateTime now = app_.clock().now();
@@ -28,48 +32,59 @@ void CaptureWriter::capture(std::string_view line) {
   const std::string name = fileName();
   pending_ += line;
   counter_ = static_cast<std::int16_t>(counter_ + step_);
-  if (counter_ <= kBatchLimit) {
-    pending_ += kLineEnd;
-    return;
-  }
+  pending_ += kLineEnd;
+  if (counter_ <= kBatchLimit) return;
   counter_ = 0;
-  std::string batch = std::move(pending_);
+  held_.add(pending_);
   pending_.clear();
-  batch += kLineEnd;
-  write(name, batch);
+  writeHeld(name);
 }
 
 void CaptureWriter::flush() {
-  if (counter_ == 0) return;
-  counter_ = 0;
-  // Every pending line already ends CR LF.
-  std::string batch = std::move(pending_);
-  pending_.clear();
-  write(fileName(), batch);
+  if (counter_ != 0) {
+    counter_ = 0;
+    // Every pending line already ends CR LF.
+    held_.add(pending_);
+    pending_.clear();
+  }
+  if (!held_.empty()) writeHeld(fileName());
+  tellDropped();
 }
 
-void CaptureWriter::write(const std::string& name, const std::string& text) {
+void CaptureWriter::writeHeld(const std::string& name) {
+  // Until start-up has applied the configured recorder folder, batches are
+  // held, not written.
+  if (app_.RecorderFolderPending) return;
   const std::string folder = app_.form1().RecorderFolderName.caption();
   const std::string path = platform::joinPath(folder, name);
+  int failed = 0;
   try {
-    platform::appendBytes(path, text);
-    reported_ = false;
-    return;
+    held_.appendTo(path);
   } catch (const platform::RunError& e) {
-    app_.messages().beep();
-    if (e.number() != platform::fileerr::PathNotFound) {
-      report(e.number());
-      return;
-    }
+    failed = e.number();
   }
   // A missing recorder folder is made and the batch written into it, not lost.
-  try {
-    platform::createFolder(folder);
-    platform::appendBytes(path, text);
-    reported_ = false;
-  } catch (const platform::RunError& e) {
-    report(e.number());
+  if (failed == platform::fileerr::PathNotFound) {
+    app_.messages().beep();
+    try {
+      platform::createFolder(folder);
+      held_.appendTo(path);
+      failed = 0;
+    } catch (const platform::RunError& e) {
+      failed = e.number();
+    }
+  } else if (failed != 0) {
+    app_.messages().beep();
   }
+  if (failed == 0) {
+    reported_ = false;
+    tellDropped();
+    return;
+  }
+  // The lines stay held, in order, for the next write; past the bound the
+  // oldest go.
+  dropped_ += held_.dropOldest(kHeldLimit);
+  report(failed);
 }
 
 void CaptureWriter::report(int number) {
@@ -95,6 +110,15 @@ void CaptureWriter::report(int number) {
   // (a read-only folder would otherwise bring a box for every batch).
   if (reported_) return;
   reported_ = true;
+  box_.show(app_.messages(), text, platform::msg::OkOnly, "");
+}
+
+void CaptureWriter::tellDropped() {
+  if (dropped_ == 0 || box_.open()) return;
+  const std::string text = platform::numberText(dropped_) + " lines of the " + device_ +
+                           " capture could not be written and were dropped";
+  dropped_ = 0;
+  app_.messages().beep();
   box_.show(app_.messages(), text, platform::msg::OkOnly, "");
 }
 

@@ -95,9 +95,9 @@ struct SerialLinks::Device {
 
 SerialLinks::SerialLinks(App& app)
     : app_(app),
-      captureEFIS_(app, "TBRC_EFIS_", 1, "Error Number at Capture EFIS File "),
-      captureEMS_(app, "TBRC_EMS_", 5, "Error Number at Capture EMS File "),
-      captureGPS_(app, "TBRC_GPS_", 10, "Error Number at Capture GPS File ") {}
+      captureEFIS_(app, "EFIS", "TBRC_EFIS_", 1, "Error Number at Capture EFIS File "),
+      captureEMS_(app, "EMS", "TBRC_EMS_", 5, "Error Number at Capture EMS File "),
+      captureGPS_(app, "GPS", "TBRC_GPS_", 10, "Error Number at Capture GPS File ") {}
 
 SerialLinks::~SerialLinks() = default;
 

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,25 +41,32 @@ std::string parentOf(const std::string& path) {
 int openFile(const std::string& path, int flags) {
   int fd;
   do {
-    fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    fd = fileLayer().open(path, flags | O_CLOEXEC, 0666);
   } while (fd < 0 && errno == EINTR);
   return fd;
 }
 
-// Writes all of data; returns 0 or the error number.
-int writeAll(int fd, std::string_view data) {
-  const char* p = data.data();
-  std::size_t left = data.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
+// Writes all of data; returns 0 or the error number. `written` counts the
+// bytes that went out, also when it fails.
+int writeAll(int fd, std::string_view data, std::size_t& written) {
+  FileLayer& io = fileLayer();
+  written = 0;
+  while (written < data.size()) {
+    const std::ptrdiff_t n = io.write(fd, data.data() + written, data.size() - written);
     if (n < 0) {
       if (errno == EINTR) continue;
       return errno;
     }
-    p += n;
-    left -= static_cast<std::size_t>(n);
+    // A write that takes nothing makes no progress: the device is full.
+    if (n == 0) return ENOSPC;
+    written += static_cast<std::size_t>(n);
   }
   return 0;
+}
+
+int writeAll(int fd, std::string_view data) {
+  std::size_t written = 0;
+  return writeAll(fd, data, written);
 }
 
 void writeWithFlags(const std::string& path, std::string_view data, int flags) {
@@ -66,7 +74,70 @@ void writeWithFlags(const std::string& path, std::string_view data, int flags) {
   const int fd = openFile(p, O_WRONLY | O_CREAT | flags);
   if (fd < 0) fail(errno, p);
   int e = writeAll(fd, data);
-  if (::close(fd) != 0 && e == 0) e = errno;
+  if (fileLayer().close(fd) != 0 && e == 0) e = errno;
+  if (e != 0) fail(e, p);
+}
+
+// Cuts the file back to `size`; a file of the caller's own making goes again.
+bool cutBack(FileLayer& io, const std::string& path, int fd, std::int64_t size, bool created) {
+  bool ok;
+  if (fd >= 0) {
+    ok = io.truncate(fd, size) == 0;
+    io.close(fd);
+  } else {
+    // The file was closed already: open it again to cut it.
+    const int again = openFile(path, O_WRONLY);
+    ok = again >= 0 && io.truncate(again, size) == 0;
+    if (again >= 0) io.close(again);
+  }
+  if (ok && created && size == 0) ::unlink(path.c_str());
+  return ok;
+}
+
+// "<name>.tmp-<digits>": a temporary file of an atomic write of `name`.
+bool isTemporaryOf(std::string_view entry, std::string_view name, long& pid) {
+  const std::string prefix = std::string(name) + ".tmp-";
+  if (entry.size() <= prefix.size() || entry.substr(0, prefix.size()) != prefix) return false;
+  const std::string_view digits = entry.substr(prefix.size());
+  if (digits.size() > 9) return false;
+  pid = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return false;
+    pid = pid * 10 + (c - '0');
+  }
+  return true;
+}
+
+// Removes the temporary files that interrupted writes of `path` left in its
+// folder: those of processes that are gone, and any of this one.
+void removeLeftovers(const std::string& path) {
+  const std::string folder = parentOf(path);
+  const std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  std::vector<std::string> stale;
+  while (const dirent* d = ::readdir(dir)) {
+    long pid = 0;
+    if (!isTemporaryOf(d->d_name, name, pid)) continue;
+    // A save of another running program may still be under way.
+    if (pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+      stale.push_back(folder + "/" + d->d_name);
+  }
+  ::closedir(dir);
+  for (const std::string& s : stale) ::unlink(s.c_str());
+}
+
+// Writes data over the start of an existing file and then cuts the file to
+// its length, never truncating first: an interruption leaves the new text's
+// beginning and the old text's end.
+void overwriteInPlace(const std::string& p, std::string_view data) {
+  FileLayer& io = fileLayer();
+  const int fd = openFile(p, O_WRONLY);
+  if (fd < 0) fail(errno, p);
+  int e = writeAll(fd, data);
+  if (e == 0 && io.truncate(fd, static_cast<std::int64_t>(data.size())) != 0) e = errno;
+  if (e == 0 && ::fsync(fd) != 0) e = errno;
+  if (io.close(fd) != 0 && e == 0) e = errno;
   if (e != 0) fail(e, p);
 }
 
@@ -175,11 +246,70 @@ int fileErrorNumber(const std::error_code& ec, bool folderMissing) {
   }
 }
 
-FileError::FileError(int number, const std::string& path)
-    : RunError(number, errorDescription(number)), path_(path) {}
+FileError::FileError(int number, const std::string& path, std::size_t landed)
+    : RunError(number, errorDescription(number)), path_(path), landed_(landed) {}
+
+// ---- File layer
+
+int FileLayer::open(const std::string& path, int flags, unsigned mode) {
+  return ::open(path.c_str(), flags, static_cast<mode_t>(mode));
+}
+std::ptrdiff_t FileLayer::write(int fd, const char* data, std::size_t size) {
+  return ::write(fd, data, size);
+}
+int FileLayer::truncate(int fd, std::int64_t length) {
+  return ::ftruncate(fd, static_cast<off_t>(length));
+}
+int FileLayer::close(int fd) {
+  return ::close(fd);
+}
+
+namespace {
+FileLayer*& currentLayer() {
+  // Never destroyed: writes at the program's very end (the last way out runs
+  // after static objects may have gone) still find it.
+  static FileLayer* const system = new FileLayer;
+  static FileLayer* current = system;
+  return current;
+}
+}  // namespace
+
+FileLayer& fileLayer() { return *currentLayer(); }
+
+ScopedFileLayer::ScopedFileLayer(FileLayer& layer) : previous_(currentLayer()) { currentLayer() = &layer; }
+ScopedFileLayer::~ScopedFileLayer() { currentLayer() = previous_; }
+
+// ---- Writing
 
 void appendBytes(const std::string& path, std::string_view data) {
-  writeWithFlags(path, data, O_APPEND);
+  const std::string p = nativePath(path);
+  FileLayer& io = fileLayer();
+  bool created = false;
+  int fd = openFile(p, O_WRONLY | O_APPEND);
+  if (fd < 0 && errno == ENOENT) {
+    fd = openFile(p, O_WRONLY | O_APPEND | O_CREAT | O_EXCL);
+    created = fd >= 0;
+    if (fd < 0 && errno == EEXIST) fd = openFile(p, O_WRONLY | O_APPEND);
+  }
+  if (fd < 0) fail(errno, p);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int e = errno;
+    io.close(fd);
+    fail(e, p);
+  }
+  const std::int64_t before = st.st_size;
+  std::size_t written = 0;
+  int e = writeAll(fd, data, written);
+  if (e == 0) {
+    if (io.close(fd) == 0) return;
+    // Whether the bytes reached the file is unknown: they are taken back.
+    e = errno;
+    fd = -1;
+  }
+  const std::size_t landed = cutBack(io, p, fd, before, created) ? 0 : written;
+  const std::error_code ec(e, std::generic_category());
+  throw FileError(fileErrorNumber(ec), p, landed);
 }
 
 void writeBytes(const std::string& path, std::string_view data) {
@@ -208,10 +338,11 @@ void writeBytesAtomic(const std::string& path, std::string_view data) {
   const int fd = openFile(tmp, O_WRONLY | O_CREAT | O_TRUNC);
   if (fd < 0) {
     const int e = errno;
-    // A folder we may not create files in, holding a file we may write: write
-    // the file in place as a plain write would.
-    if (exists && (e == EACCES || e == EPERM)) {
-      writeBytes(p, data);
+    // A folder we may not create files in, holding a file we may write: the
+    // file is written in place, without truncating it first.
+    if (exists && (e == EACCES || e == EPERM || e == EROFS)) {
+      overwriteInPlace(p, data);
+      removeLeftovers(p);
       return;
     }
     fail(e, p);
@@ -219,7 +350,7 @@ void writeBytesAtomic(const std::string& path, std::string_view data) {
   if (exists) ::fchmod(fd, st.st_mode & 07777);
   int e = writeAll(fd, data);
   if (e == 0 && ::fsync(fd) != 0) e = errno;
-  if (::close(fd) != 0 && e == 0) e = errno;
+  if (fileLayer().close(fd) != 0 && e == 0) e = errno;
   if (e == 0 && ::rename(tmp.c_str(), p.c_str()) != 0) e = errno;
   if (e != 0) {
     ::unlink(tmp.c_str());
@@ -229,8 +360,53 @@ void writeBytesAtomic(const std::string& path, std::string_view data) {
   const int dirFd = openFile(parentOf(p), O_RDONLY | O_DIRECTORY);
   if (dirFd >= 0) {
     ::fsync(dirFd);
-    ::close(dirFd);
+    fileLayer().close(dirFd);
   }
+  removeLeftovers(p);
+}
+
+// ---- Lines waiting for their file
+
+void PendingLines::appendTo(const std::string& path) {
+  if (text_.empty()) return;
+  try {
+    appendBytes(path, text_);
+  } catch (const FileError& e) {
+    const std::size_t landed = std::min(e.landed(), text_.size());
+    if (landed > 0) {
+      // The file now ends inside a line unless the bytes that stayed ended one.
+      begun_ = text_[landed - 1] != '\n';
+      text_.erase(0, landed);
+      if (text_.empty()) begun_ = false;
+    }
+    throw;
+  }
+  text_.clear();
+  begun_ = false;
+}
+
+std::size_t PendingLines::dropOldest(std::size_t limit) {
+  if (text_.size() <= limit) return 0;
+  // A line begun in the file is kept whole.
+  std::size_t from = 0;
+  if (begun_) {
+    const std::size_t lf = text_.find('\n');
+    from = lf == std::string::npos ? text_.size() : lf + 1;
+  }
+  if (from >= text_.size()) return 0;
+  // The first line that starts at least `excess` bytes after `from`.
+  const std::size_t excess = text_.size() - limit;
+  const std::size_t lf = text_.find('\n', from + excess - 1);
+  const std::size_t cut = lf == std::string::npos ? text_.size() : lf + 1;
+  const auto dropped = static_cast<std::size_t>(
+      std::count(text_.begin() + static_cast<std::ptrdiff_t>(from), text_.begin() + static_cast<std::ptrdiff_t>(cut), '\n'));
+  text_.erase(from, cut - from);
+  return dropped;
+}
+
+void PendingLines::clear() {
+  text_.clear();
+  begun_ = false;
 }
 
 std::string readBytes(const std::string& path) {

@@ -3,6 +3,7 @@
 // folder creation, the path rule for settings, and the one mapping from
 // operating-system errors to the program's error numbers and texts.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,23 +49,90 @@ int fileErrorNumber(const std::error_code& ec, bool folderMissing = false);
 
 class FileError : public RunError {
  public:
-  FileError(int number, const std::string& path);
+  FileError(int number, const std::string& path, std::size_t landed = 0);
   const std::string& path() const { return path_; }
+  // For a failed append: how many leading bytes of the data stayed in the
+  // file because cutting them back failed as well (0 as a rule). The caller
+  // writes only the rest next time, never the same bytes twice.
+  std::size_t landed() const { return landed_; }
 
  private:
   std::string path_;
+  std::size_t landed_ = 0;
+};
+
+// The system calls under every write of a file. The program uses the
+// system's own; a test puts a layer of its own in place to make a write fail
+// part-way (a short write, a full disk, an I/O error) or to refuse a file.
+class FileLayer {
+ public:
+  virtual ~FileLayer() = default;
+  // As open(2), write(2), ftruncate(2) and close(2): -1 with errno set on a
+  // failure; write may take fewer bytes than it was given.
+  virtual int open(const std::string& path, int flags, unsigned mode);
+  virtual std::ptrdiff_t write(int fd, const char* data, std::size_t size);
+  virtual int truncate(int fd, std::int64_t length);
+  virtual int close(int fd);
+};
+// The layer in use.
+FileLayer& fileLayer();
+// Puts a layer in place for as long as the guard lives.
+class ScopedFileLayer {
+ public:
+  explicit ScopedFileLayer(FileLayer& layer);
+  ~ScopedFileLayer();
+  ScopedFileLayer(const ScopedFileLayer&) = delete;
+  ScopedFileLayer& operator=(const ScopedFileLayer&) = delete;
+
+ private:
+  FileLayer* previous_;
 };
 
 // All of these throw FileError.
+//
+// Appends data so that it lands whole or not at all: when a write fails or
+// falls short, the file is cut back to the size it had before (a file the
+// append created is removed again), so a failed append leaves the file
+// exactly as it was and the same data can simply be appended again later.
 void appendBytes(const std::string& path, std::string_view data);
 void writeBytes(const std::string& path, std::string_view data);
 // Writes a temporary file in the same folder, then renames it over the target,
-// so a crash never leaves a truncated file.
+// so a crash never leaves a truncated file. Where no temporary file can be
+// made (a folder that takes no new files, holding a file that may be
+// written), the new bytes are written over the old ones and the file is then
+// cut to their length: an interruption leaves the new text's beginning and
+// the old text's end, never an empty file. Temporary files that interrupted
+// writes of the same file left behind are removed.
 void writeBytesAtomic(const std::string& path, std::string_view data);
 std::string readBytes(const std::string& path);
 void removeFile(const std::string& path);
 // Creates the folder and any missing parents; an existing folder is fine.
 void createFolder(const std::string& path);
+
+// Lines waiting to be appended to one file (each line ends LF). They leave
+// only through a whole append, so a line is never written twice or torn;
+// what a failed append could not take back is taken off the front.
+class PendingLines {
+ public:
+  bool empty() const { return text_.empty(); }
+  std::size_t size() const { return text_.size(); }
+  const std::string& text() const { return text_; }
+  void add(std::string_view lines) { text_ += lines; }
+  // Appends all of it to the file and empties itself; on a failure keeps
+  // what is not in the file and throws the FileError.
+  void appendTo(const std::string& path);
+  // Drops the oldest whole lines until at most `limit` bytes are held; a line
+  // already begun in the file stays, so it is finished and not torn. Returns
+  // how many lines were dropped.
+  std::size_t dropOldest(std::size_t limit);
+  // Forgets everything, a line begun in the file too.
+  void clear();
+
+ private:
+  std::string text_;
+  // The front of text_ finishes a line whose beginning is in the file.
+  bool begun_ = false;
+};
 
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);

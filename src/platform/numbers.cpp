@@ -713,6 +713,14 @@ std::string trimText(std::string_view s) {
   return std::string(s.substr(b, e - b));
 }
 
+void appendTabField(std::string& line, std::string_view field) {
+  const std::size_t at = line.size();
+  line += field;
+  for (std::size_t i = at; i < line.size(); ++i)
+    if (line[i] == '\t' || line[i] == '\r' || line[i] == '\n') line[i] = ' ';
+  line += '\t';
+}
+
 std::string upperText(std::string_view s) {
   std::string out(s);
   for (char& c : out)

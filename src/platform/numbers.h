@@ -83,4 +83,9 @@ std::string midText(std::string_view s, std::int64_t start, std::int64_t n = -1)
 std::string trimText(std::string_view s);
 std::string upperText(std::string_view s);
 
+// Appends one field of a tab-separated line and its closing TAB. A TAB, CR or
+// LF inside the field is written as one blank, so a field never adds a
+// column or breaks its line, whatever bytes a decoder put into it.
+void appendTabField(std::string& line, std::string_view field);
+
 }  // namespace platform

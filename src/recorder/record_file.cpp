@@ -135,8 +135,7 @@ constexpr std::array<LabelColumn<Form5>, 37> kGrandRapidsColumns{{
 }};
 
 void field(std::string& line, std::string_view text) {
-  line += text;
-  line += '\t';
+  platform::appendTabField(line, text);
 }
 
 template <class Screen, std::size_t N>
@@ -175,17 +174,17 @@ void createFolderOf(const std::string& path) {
   if (!parts.folder.empty()) platform::createFolder(parts.folder);
 }
 
-// Appends text to the file; a missing recorder folder is created and the
-// write tried once more, so the lines in hand are not lost.
-void appendCreatingFolder(const std::string& path, std::string_view text) {
+// Appends the held lines to the file; a missing recorder folder is created
+// and the write tried once more, so the lines in hand are not lost.
+void appendCreatingFolder(const std::string& path, platform::PendingLines& lines) {
   try {
-    platform::appendBytes(path, text);
+    lines.appendTo(path);
     return;
   } catch (const platform::FileError& e) {
     if (e.number() != platform::fileerr::PathNotFound) throw;
   }
   createFolderOf(path);
-  platform::appendBytes(path, text);
+  lines.appendTo(path);
 }
 
 }  // namespace
@@ -301,15 +300,21 @@ void Recorder::writeBuffer() {
   // The count starts again whatever the outcome: a failed batch is retried
   // with the next one, not with every record.
   BufferedRecordCount = 0;
-  if (RecordBuffer.empty()) return;
+  // Until start-up has applied the configured folder the lines are only
+  // gathered: no file is known yet.
+  if (RecordBuffer.empty() || bufferPath_.empty()) return;
+  // A write lands whole or not at all: lines of a failed write stay held, in
+  // order, and go out with the next write that succeeds.
   appendCreatingFolder(bufferPath_, RecordBuffer);
-  RecordBuffer.clear();
   failing_ = false;
 }
 
-void Recorder::retarget(const std::string& path, Failure& failure) {
+void Recorder::retarget(Failure& failure) {
+  if (app_.RecorderFolderPending) return;
+  const std::string path = recordFilePath();
   if (path == bufferPath_) return;
-  if (!RecordBuffer.empty()) {
+  // Lines gathered before any file was known belong to the first one.
+  if (!RecordBuffer.empty() && !bufferPath_.empty()) {
     try {
       writeBuffer();
     } catch (const platform::RunError& e) {
@@ -325,7 +330,8 @@ void Recorder::retarget(const std::string& path, Failure& failure) {
 
 void Recorder::keepAfterFailure() {
   if (RecordBuffer.size() <= kHeldLimit) return;
-  RecordBuffer.clear();
+  // A line already begun in the file is kept, so it is finished.
+  RecordBuffer.dropOldest(0);
   BufferedRecordCount = 0;
   // What follows the gap gets a header of its own.
   app_.NewFilePending = true;
@@ -353,9 +359,9 @@ void Recorder::StartNewFile() {
     }
     text += headerLine();
     text += kLineEnd;
-    retarget(recordFilePath(), failure);
+    retarget(failure);
     // Records still gathered go out first, so none stands under this header.
-    RecordBuffer += text;
+    RecordBuffer.add(text);
     writeBuffer();
   } catch (const platform::RunError& e) {
     if (failure.number == 0) failure = {e.number(), kSaveNewFile};
@@ -370,8 +376,8 @@ void Recorder::WriteRecord() {
     app_.UnitsWord = unitsWord();
     std::string line = recordLine();
     line += kLineEnd;
-    retarget(recordFilePath(), failure);
-    RecordBuffer += line;
+    retarget(failure);
+    RecordBuffer.add(line);
     bool written = true;
     if (bufferedInterval()) {
       ++BufferedRecordCount;
@@ -394,10 +400,9 @@ void Recorder::flush() {
     writeBuffer();
   } catch (const platform::RunError& e) {
     failure = {e.number(), kSaveDataFile};
+    // Held for the next write that succeeds, ahead of any later header.
+    keepAfterFailure();
   }
-  // This is the last chance for these lines: nothing keeps them after it.
-  RecordBuffer.clear();
-  BufferedRecordCount = 0;
   report(failure);
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/screen_id.h"
+#include "platform/files.h"
 #include "platform/services.h"
 
 class App;
@@ -62,11 +63,13 @@ class Recorder {
   std::string recordLine();
   std::string unitsWord();
   bool bufferedInterval();
-  // Makes `path` the file the buffer gathers for; lines still held for
-  // another file (the previous day's, or an old folder) are written there
-  // first, so none lands in the new file.
-  void retarget(const std::string& path, Failure& failure);
-  // Appends the buffer to its file and empties it; throws FileError.
+  // Makes the day's record file the file the buffer gathers for; lines still
+  // held for another file (the previous day's, or an old folder) are written
+  // there first, so none lands in the new file. Does nothing while start-up
+  // has not yet applied the configured recorder folder.
+  void retarget(Failure& failure);
+  // Appends the buffer to its file and empties it; throws FileError, keeping
+  // every line that is not in the file.
   void writeBuffer();
   // After a failed write: the held lines wait for the next write unless
   // they have grown past what the recorder keeps in memory.
@@ -76,8 +79,9 @@ class Recorder {
   App& app_;
 
   // Lines not yet written (records, and a header whose write failed), each
-  // ended CR LF, and the file they belong to.
-  std::string RecordBuffer;
+  // ended CR LF, and the file they belong to (none yet while start-up has
+  // not applied the recorder folder).
+  platform::PendingLines RecordBuffer;
   std::string bufferPath_;
   // Records gathered since the last write in the buffered intervals, 0 to 60.
   std::int16_t BufferedRecordCount = 0;

@@ -30,6 +30,10 @@ class Shell {
   // to enter again while it runs.
   void Shutdown();
   bool shuttingDown() const { return shuttingDown_; }
+  // Writes everything still buffered: records and capture batches. The
+  // shut-down runs it; so does the program's last way out when it ends
+  // without the shut-down (the display connection lost). Safe to run again.
+  void closeFiles();
   // The three ways out: the main window's close request, the menu bar's
   // "Exit" and the tray pop-up's "Exit".
   void Form_QueryUnload();
@@ -120,13 +124,17 @@ class Shell {
   void shutdownStep(void (Shell::*step)());
   void closePorts();
   void stopTimers();
-  void closeFiles();
   void unloadScreens();
   void removeTrayIcon();
 
   // Supervisor steps.
   void playbackFollowUp();
   void newSecond(const platform::DateTime& now, const std::string& clockText);
+  // The record file's name of the day and, as its tool tip, its full path.
+  void showRecordFileName(const platform::DateTime& now);
+  // Start-up has put the configured recorder folder in place: writing may
+  // begin.
+  void recorderFolderApplied();
   void markingPass();
   void restoringPass();
   void trayCountdown();

@@ -46,6 +46,10 @@ constexpr std::array<ScreenId, 6> kStartScreenOfOption{ScreenId::Form1, ScreenId
 // The main window's creation handler. Whatever fails in it ends the load
 // there, as any other event, and the program goes on with the main window.
 void Shell::Form_Load() {
+  // Ticks and data events that run at the yields below find the recorder
+  // folder still unknown: what they would write waits until the configured
+  // folder is in place.
+  app_.RecorderFolderPending = true;
   platform::runEvent(
       [this] {
         Form1& f = app_.form1();
@@ -79,6 +83,7 @@ void Shell::Form_Load() {
         for (std::size_t i = kPGRMF; i <= kGPGSV; ++i) app_.SentenceDataAge[i] = kStaleAge;
 
         app_.settings().LoadDataFolder();
+        recorderFolderApplied();
         app_.recorder().populatedirectory();
         screens::form21& sky = app_.form21();
         for (int i = 0; i <= 49; ++i) {
@@ -88,6 +93,15 @@ void Shell::Form_Load() {
         app_.instruments().setups().initializeDisplay();
       },
       "Form_Load");
+  // A load that failed part-way leaves the folder the main window holds.
+  if (app_.RecorderFolderPending) recorderFolderApplied();
+}
+
+void Shell::recorderFolderApplied() {
+  app_.RecorderFolderPending = false;
+  // A record-file name the supervisor worked out meanwhile named the folder
+  // of before: it is worked out again for the folder now in place.
+  if (!app_.form1().RecordFileName.toolTip().empty()) showRecordFileName(app_.clock().now());
 }
 
 // Runs once, 1500 ms after the main window was created: opens the links and

@@ -95,12 +95,17 @@ void Shell::playbackFollowUp() {
     emsSlider_.follow(app_.form4().DataPointerSlider, [this] { app_.recorder().UpdateEMSRecordedData(); });
 }
 
-void Shell::newSecond(const platform::DateTime& now, const std::string& clockText) {
+// One record file per calendar day; its tool tip is the full path the
+// recorder writes to.
+void Shell::showRecordFileName(const platform::DateTime& now) {
   Form1& f = app_.form1();
-  // One record file per calendar day; its tool tip is the full path the
-  // recorder writes to.
   f.RecordFileName.setCaption("TBRC_" + platform::formatDateTime(now, "mmddyy") + ".TXT");
   f.RecordFileName.setToolTip(platform::joinPath(f.RecorderFolderName.caption(), f.RecordFileName.caption()));
+}
+
+void Shell::newSecond(const platform::DateTime& now, const std::string& clockText) {
+  Form1& f = app_.form1();
+  showRecordFileName(now);
   f.ComputerTime.setCaption(clockText);
 
   if (MarkPhase) {

@@ -12,6 +12,7 @@
 #include "config/config_file.h"
 #include "config_fixture.h"
 #include "platform/files.h"
+#include "support/faulty_files.h"
 
 namespace configtest {
 namespace {
@@ -363,6 +364,65 @@ TEST_F(ConfigTest, KilledDuringASaveNeverLeavesATruncatedFile) {
     ::waitpid(child, &status, 0);
     const std::string now = fileBytes();
     EXPECT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
+  }
+}
+
+}  // namespace
+}  // namespace configtest
+
+namespace configtest {
+namespace {
+
+// The program folder takes no new file, the configuration file may be
+// written: the save writes it in place. Whenever that write is cut short
+// (after any of its writes, or after the cut to length) the file still loads:
+// every element comes back with its old or its new value, apart from the one
+// line the interruption tore. Temporary files that killed saves left are gone.
+TEST_F(ConfigTest, InPlaceSaveInterruptedAnywhereLeavesAFileThatLoads) {
+  startUp();
+  f1().ComputerTime.setCaption("1200:00");
+  f2().DataFolder.setText("C:\\OLD");
+  save();
+  const std::string oldText = fileBytes();
+  f2().DataFolder.setText("D:\\a folder with a much longer name than before");
+  f2().EFIS_CommPort.setText("COM12");
+  f13().ModeCCorrection[17].setText("-250");
+  const std::string newText = config::configurationText(*app);
+  ASSERT_NE(newText, oldText);
+
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string leftover = path() + ".tmp-" + std::to_string(gone);
+  testsupport::writeFile(leftover, "<?xml");
+
+  std::vector<std::string> states;
+  {
+    testsupport::FaultyFiles faults;
+    faults.refuseNew = ".tmp-";
+    faults.chunk = 512;
+    faults.afterStep = [&] { states.push_back(fileBytes()); };
+    save();
+  }
+  EXPECT_TRUE(platform.messages.shown.empty());
+  EXPECT_EQ(fileBytes(), newText);
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  ASSERT_GT(states.size(), 2u);
+
+  const auto oldLines = linesOf(oldText), newLines = linesOf(newText);
+  for (std::size_t s = 0; s < states.size(); ++s) {
+    SCOPED_TRACE("interrupted after step " + std::to_string(s + 1));
+    ASSERT_FALSE(states[s].empty());
+    writeConfig(states[s]);
+    restart();
+    startUp();
+    f1().ComputerTime.setCaption("1200:00");
+    const auto loaded = linesOf(config::configurationText(*app));
+    ASSERT_EQ(loaded.size(), newLines.size());
+    int neither = 0;
+    for (std::size_t i = 0; i < loaded.size(); ++i)
+      if (loaded[i] != oldLines[i] && loaded[i] != newLines[i]) ++neither;
+    EXPECT_LE(neither, 1);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "support/faulty_files.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -138,7 +139,7 @@ TEST_F(CaptureTest, FlushWritesTheHalfFullBatchesOnce) {
   EXPECT_EQ(file("TBRC_EFIS_101908_14.DAT"), lines("E", 1, 91, "\r\r\n"));
 }
 
-TEST_F(CaptureTest, FileErrorLosesTheBatchWithABeepAndItsMessage) {
+TEST_F(CaptureTest, FileErrorKeepsTheBatchForTheNextWriteWithABeepAndItsMessage) {
   struct Case {
     std::string what;
     std::function<void()> arrange;
@@ -166,12 +167,12 @@ TEST_F(CaptureTest, FileErrorLosesTheBatchWithABeepAndItsMessage) {
     EXPECT_EQ(platform.messages.shown[0].buttons, platform::msg::OkOnly);
     EXPECT_EQ(platform.messages.shown[0].title, "");
     EXPECT_GE(platform.messages.beeps, 1);
-    // The batch is gone: the next one holds only its own lines.
+    // The batch waits: the next write takes it first, then its own lines.
     std::filesystem::remove_all(folder);
     app->form1().RecorderFolderName.setCaption("C:\\RAZERI VAREROZE");
     std::filesystem::create_directories(folder);
     gps(8, 14);
-    EXPECT_EQ(file("TBRC_GPS_101908_14.DAT"), lines("$G", 8, 14, "\r\n"));
+    EXPECT_EQ(file("TBRC_GPS_101908_14.DAT"), lines("$G", 1, 14, "\r\n"));
   }
 }
 
@@ -204,6 +205,96 @@ TEST_F(CaptureTest, FailuresThatGoOnShowOneBoxUntilABatchIsWrittenAgain) {
   platform.messages.expect(1);
   gps(29, 35);  // a new failure is told again
   EXPECT_EQ(platform.messages.shown.size(), 2u);
+}
+
+// The disk fills in the middle of a batch and has room again later: every
+// capture file holds every line once, in order, and no torn line.
+TEST_F(CaptureTest, FailedWritesAreCutBackAndTheirLinesGoOutWithTheNextBatch) {
+  const testsupport::WriteFault cases[] = {
+      {"disk full part-way through a batch", 150, ENOSPC, 0, "Disk full"},
+      {"short writes, then the disk full", 40, ENOSPC, 16, "Disk full"},
+      {"I/O error", 0, EIO, 0, "Device I/o problem"},
+  };
+  for (const testsupport::WriteFault& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    platform.messages.shown.clear();
+    efis(1, 61);
+    ems(1, 13);
+    gps(1, 7);
+    {
+      testsupport::FaultyFiles faults;
+      faults.fill(c);
+      platform.messages.expect(3);
+      efis(62, 183);  // two batches
+      ems(14, 39);
+      gps(8, 21);
+      ASSERT_EQ(platform.messages.shown.size(), 3u);
+      for (const auto& box : platform.messages.shown) EXPECT_EQ(box.text, c.message);
+      EXPECT_EQ(file("TBRC_EFIS_101908_14.DAT"), lines("E", 1, 61, "\r\r\n"));
+      EXPECT_EQ(file("TBRC_EMS_101908_14.DAT"), lines("M", 1, 13, "\r\n"));
+      EXPECT_EQ(file("TBRC_GPS_101908_14.DAT"), lines("$G", 1, 7, "\r\n"));
+    }
+    efis(184, 244);
+    ems(40, 52);
+    gps(22, 28);
+    EXPECT_EQ(file("TBRC_EFIS_101908_14.DAT"), lines("E", 1, 244, "\r\r\n"));
+    EXPECT_EQ(file("TBRC_EMS_101908_14.DAT"), lines("M", 1, 52, "\r\n"));
+    EXPECT_EQ(file("TBRC_GPS_101908_14.DAT"), lines("$G", 1, 28, "\r\n"));
+    EXPECT_EQ(platform.messages.shown.size(), 3u);
+  }
+}
+
+// While writes keep failing a device holds at most 1 MiB; past it the oldest
+// lines go, and one message says how many once the lines can be written again.
+TEST_F(CaptureTest, HeldLinesAreBoundedAndTheDroppedOnesAreToldOnce) {
+  std::filesystem::create_directories(folder);
+  auto line = [](int i) {
+    std::string l = "$G" + std::to_string(i) + ",";
+    l.resize(1000, 'x');
+    return l;
+  };
+  constexpr int kLines = 1400;
+  {
+    testsupport::FaultyFiles faults;
+    faults.fill(0, EIO);
+    platform.messages.expect(1);
+    for (int i = 1; i <= kLines; ++i) links().MSPort1_OnRead(line(i) + "\r\n");
+    ASSERT_EQ(platform.messages.shown.size(), 1u);
+    EXPECT_EQ(platform.messages.shown[0].text, "Device I/o problem");
+  }
+  platform.messages.expect(1);
+  for (int i = kLines + 1; i <= kLines + 7; ++i) links().MSPort1_OnRead(line(i) + "\r\n");
+
+  // The file holds the newest lines, whole and in order, up to the last one.
+  const std::string written = file("TBRC_GPS_101908_14.DAT");
+  const std::size_t kept = written.size() / 1002;
+  ASSERT_EQ(written.size(), kept * 1002);
+  EXPECT_LE(written.size(), devices::CaptureWriter::kHeldLimit + 7 * 1002);
+  EXPECT_GT(written.size(), devices::CaptureWriter::kHeldLimit - 7 * 1002);
+  std::string expected;
+  for (int i = kLines + 7 - static_cast<int>(kept) + 1; i <= kLines + 7; ++i) expected += line(i) + "\r\n";
+  EXPECT_EQ(written, expected);
+  const std::size_t dropped = kLines + 7 - kept;
+  ASSERT_EQ(platform.messages.shown.size(), 2u);
+  EXPECT_EQ(platform.messages.shown[1].text,
+            std::to_string(dropped) + " lines of the GPS capture could not be written and were dropped");
+}
+
+// Before start-up has applied the configured folder nothing is written; the
+// batches wait and go to the folder once it is in place.
+TEST_F(CaptureTest, NothingIsWrittenBeforeTheRecorderFolderIsApplied) {
+  app->RecorderFolderPending = true;
+  gps(1, 14);
+  links().flushCaptures();
+  EXPECT_FALSE(std::filesystem::exists(folder));
+  const std::string configured = homeDir.path() + "/configured";
+  app->form1().RecorderFolderName.setCaption(configured);
+  app->RecorderFolderPending = false;
+  gps(15, 21);
+  EXPECT_EQ(testsupport::readFile(configured + "/TBRC_GPS_101908_14.DAT"), lines("$G", 1, 21, "\r\n"));
+  EXPECT_FALSE(std::filesystem::exists(folder));
 }
 
 TEST_F(CaptureTest, GrandRapidsFramesAreNeverCaptured) {

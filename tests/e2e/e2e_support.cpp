@@ -152,6 +152,12 @@ std::vector<std::string> recordLines(const std::string& file) {
   return lines;
 }
 
+std::string efisCapture(const std::string& sent) {
+  std::string out;
+  for (char c : sent) out += c == '\r' ? std::string("\r\r\n") : std::string(1, c);
+  return out;
+}
+
 // ---- Configuration
 
 std::string configuration(const Elements& elements) {
@@ -252,15 +258,22 @@ Sent ProgramRun::sent(const std::string& device) const {
   return s;
 }
 
-void ProgramRun::startProgram() {
-  const Environment env{{"QT_QPA_PLATFORM", "offscreen"},
-                        {"XDG_RUNTIME_DIR", path("xdg")},
-                        {"HOME", path("home")},
-                        {"TALBREN_PROGRAM_DIR", path("prog")},
-                        {"TALBREN_PORTS_DIR", path("ports")},
-                        {"TALBREN_SCREEN_LOG", path("screens.log")},
-                        {"TALBREN_MESSAGE_LOG", path("messages.log")},
-                        {"TALBREN_LOOP_STATS", path("loop.txt")}};
+void ProgramRun::startProgram(const Environment& extra) {
+  Environment env{{"QT_QPA_PLATFORM", "offscreen"},
+                  {"XDG_RUNTIME_DIR", path("xdg")},
+                  {"HOME", path("home")},
+                  {"TALBREN_PROGRAM_DIR", path("prog")},
+                  {"TALBREN_PORTS_DIR", path("ports")},
+                  {"TALBREN_SCREEN_LOG", path("screens.log")},
+                  {"TALBREN_MESSAGE_LOG", path("messages.log")},
+                  {"TALBREN_LOOP_STATS", path("loop.txt")}};
+  for (const auto& [name, value] : extra) {
+    const auto same = std::find_if(env.begin(), env.end(), [&](const auto& e) { return e.first == name; });
+    if (same != env.end())
+      same->second = value;
+    else
+      env.emplace_back(name, value);
+  }
   programStarted_ = Clock::now();
   program_ = std::make_unique<Process>(TALBREN_EXECUTABLE, std::vector<std::string>{}, env, path("output.txt"));
   ASSERT_TRUE(program_->started());
@@ -282,6 +295,16 @@ int ProgramRun::stopProgram() {
     return -1;
   }
   return WEXITSTATUS(*status);
+}
+
+void ProgramRun::signalProgram(int sig) {
+  if (program_) program_->signal(sig);
+}
+
+std::optional<int> ProgramRun::waitProgramEnd(std::chrono::milliseconds timeout) {
+  if (!program_) return std::nullopt;
+  waitFor([&] { return program_->exitStatus().has_value(); }, timeout);
+  return program_->exitStatus();
 }
 
 void ProgramRun::stopSimulator() {

@@ -99,8 +99,14 @@ class ProgramRun {
   bool waitSimulator(const std::string& line, std::chrono::milliseconds timeout) const;
   Sent sent(const std::string& device) const;
 
-  void startProgram();
+  // The program, offscreen unless `extra` says otherwise (settings in it
+  // replace those of the run).
+  void startProgram(const Environment& extra = {});
   bool programRunning();
+  void signalProgram(int sig);
+  // Waits for the program to end on its own; its wait status, empty when it
+  // did not end in time.
+  std::optional<int> waitProgramEnd(std::chrono::milliseconds timeout);
   // SIGTERM, then the exit status; fails the test when the program does not
   // end on its own within the time.
   int stopProgram();
@@ -130,6 +136,10 @@ class ProgramRun {
 
 // Record lines of a record file (the CR LF line ends taken off).
 std::vector<std::string> recordLines(const std::string& file);
+
+// The capture file of EFIS lines sent: each keeps the CR of its record and
+// ends CR LF.
+std::string efisCapture(const std::string& sent);
 
 // A headless program on test services, started with the configuration of a
 // run, whose data events receive the simulator's bytes one sent piece at a

@@ -18,12 +18,6 @@ namespace {
 
 using namespace e2e;
 
-std::string efisCapture(const std::string& sent) {
-  std::string out;
-  for (char c : sent) out += c == '\r' ? std::string("\r\r\n") : std::string(1, c);
-  return out;
-}
-
 // The status of a device from the first record that reads OK: OK while its
 // data flowed, then BAD to the end once it stopped.
 void expectOkThenBadToTheEnd(const std::vector<Fields>& records, std::size_t at, const char* device) {

@@ -39,13 +39,6 @@ const std::string kGrandRapidsNote =
     "Grand Rapids Monitor - There is no unit conversion for the Grand Rapids Monitor. The units recorded here "
     "are the same units that are displayed on the Grand Rapids display";
 
-// Each captured EFIS line keeps the CR of its record and ends CR LF.
-std::string efisCapture(const std::string& sent) {
-  std::string out;
-  for (char c : sent) out += c == '\r' ? std::string("\r\r\n") : std::string(1, c);
-  return out;
-}
-
 // The link status of one device over the records from `from` on: BAD until
 // the data has lowered the age, then OK to the end.
 void expectBadThenOk(const std::vector<Fields>& records, std::size_t at, const char* device) {

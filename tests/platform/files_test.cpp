@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/faulty_files.h"
 #include "support/test_platform.h"
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -232,6 +234,121 @@ TEST_F(FilesTest, AtomicWriteNeverReplacesAReadOnlyFile) {
   EXPECT_EQ(readBytes(in("cfg.XML")), "old content");
   EXPECT_EQ(listFolder(dir_).size(), 1u);
   EXPECT_EQ(errorOf([&] { writeBytes(in("cfg.XML"), "new"); }), 70);
+}
+
+// An append that fails part-way leaves the file exactly as it was, however
+// far it got; the same bytes appended again later land once.
+TEST_F(FilesTest, FailedAppendLeavesTheFileAsItWas) {
+  const testsupport::WriteFault cases[] = {
+      {"disk full part-way through", 7, ENOSPC, 0, "Disk full"},
+      {"disk full after several short writes", 9, ENOSPC, 4, "Disk full"},
+      {"disk full before the first byte", 0, ENOSPC, 0, "Disk full"},
+      {"I/O error part-way through", 5, EIO, 3, "Device I/o problem"},
+  };
+  const std::string batch = "line 3\r\nline 4\r\nline 5\r\n";
+  for (const testsupport::WriteFault& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeBytes(in("rec.TXT"), "line 1\r\nline 2\r\n");
+    testsupport::FaultyFiles faults;
+    faults.fill(c);
+    try {
+      appendBytes(in("rec.TXT"), batch);
+      ADD_FAILURE() << "the append did not fail";
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.what(), std::string(c.message));
+      EXPECT_EQ(e.landed(), 0u);
+    }
+    EXPECT_EQ(readBytes(in("rec.TXT")), "line 1\r\nline 2\r\n");
+    // A file the failed append would have created is not left behind.
+    EXPECT_NE(errorOf([&] { appendBytes(in("new.DAT"), batch); }), 0);
+    EXPECT_FALSE(fileExists(in("new.DAT")));
+    faults.makeRoom();
+    appendBytes(in("rec.TXT"), batch);
+    EXPECT_EQ(readBytes(in("rec.TXT")), "line 1\r\nline 2\r\n" + batch);
+  }
+}
+
+// Lines wait for their file: a failed append keeps them all, and where the
+// cut back failed too, only what did not reach the file is written next.
+// Dropping the oldest lines never drops a line already begun in the file.
+TEST_F(FilesTest, PendingLinesLeaveOnlyByWholeAppends) {
+  PendingLines lines;
+  lines.add("a1\r\na2\r\n");
+  {
+    testsupport::FaultyFiles faults;
+    faults.fill(3);
+    EXPECT_NE(errorOf([&] { lines.appendTo(in("f.TXT")); }), 0);
+    EXPECT_EQ(lines.text(), "a1\r\na2\r\n");
+    EXPECT_FALSE(fileExists(in("f.TXT")));
+    faults.failCut = true;
+    faults.fill(3);
+    writeBytes(in("f.TXT"), "");
+    EXPECT_NE(errorOf([&] { lines.appendTo(in("f.TXT")); }), 0);
+  }
+  // Three bytes stayed: "a1\r". The rest follows them, once.
+  EXPECT_EQ(readBytes(in("f.TXT")), "a1\r");
+  EXPECT_EQ(lines.text(), "\na2\r\n");
+  lines.add("a3\r\na4\r\n");
+  // Over the limit: the oldest whole lines go, the begun one stays.
+  EXPECT_EQ(lines.dropOldest(6), 2u);
+  EXPECT_EQ(lines.text(), "\na4\r\n");
+  lines.appendTo(in("f.TXT"));
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(readBytes(in("f.TXT")), "a1\r\na4\r\n");
+  // Nothing begun: whole lines from the front.
+  lines.add("b1\r\nb2\r\nb3\r\n");
+  EXPECT_EQ(lines.dropOldest(100), 0u);
+  EXPECT_EQ(lines.dropOldest(5), 2u);
+  EXPECT_EQ(lines.text(), "b3\r\n");
+  EXPECT_EQ(lines.dropOldest(0), 1u);
+  EXPECT_TRUE(lines.empty());
+}
+
+// A file whose folder takes no new file is written in place: at every step
+// of the write the file holds the new text's beginning and the old text's
+// end, never less than was there; at the end exactly the new text.
+TEST_F(FilesTest, InPlaceWriteNeverEmptiesTheFile) {
+  const std::string oldText = "old old old old old old\r\n";
+  for (const char* fresh : {"new text, longer than the old one\r\n", "new\r\n"}) {
+    const std::string newText = fresh;
+    SCOPED_TRACE(newText);
+    writeBytes(in("cfg.XML"), oldText);
+    testsupport::FaultyFiles faults;
+    faults.refuseNew = ".tmp-";
+    faults.chunk = 4;
+    std::vector<std::string> states;
+    faults.afterStep = [&] { states.push_back(readBytes(in("cfg.XML"))); };
+    writeBytesAtomic(in("cfg.XML"), newText);
+    EXPECT_EQ(readBytes(in("cfg.XML")), newText);
+    ASSERT_FALSE(states.empty());
+    for (const std::string& st : states) {
+      bool newBeginningOldEnd = st == newText;
+      for (std::size_t k = 0; k <= newText.size(); ++k)
+        newBeginningOldEnd = newBeginningOldEnd ||
+                             st == newText.substr(0, k) + (k < oldText.size() ? oldText.substr(k) : "");
+      EXPECT_TRUE(newBeginningOldEnd) << st;
+    }
+  }
+}
+
+// Temporary files that interrupted saves left beside the file go with the
+// next save, those of a program still saving excepted.
+TEST_F(FilesTest, AtomicWriteRemovesTheLeftoversOfInterruptedWrites) {
+  writeBytes(in("cfg.XML"), "old");
+  // A process that has ended: a child reaped at once.
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string stale = in("cfg.XML.tmp-" + std::to_string(gone));
+  const std::string live = in("cfg.XML.tmp-" + std::to_string(::getppid()));
+  const std::string other = in("other.XML.tmp-" + std::to_string(gone));
+  for (const std::string& f : {stale, live, other}) writeBytes(f, "<half a sav");
+  writeBytesAtomic(in("cfg.XML"), "new");
+  EXPECT_FALSE(fileExists(stale));
+  EXPECT_TRUE(fileExists(live));
+  EXPECT_TRUE(fileExists(other));
+  EXPECT_EQ(readBytes(in("cfg.XML")), "new");
 }
 
 TEST_F(FilesTest, ListingIsSortedWithSizesAndTimes) {

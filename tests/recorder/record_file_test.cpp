@@ -17,6 +17,7 @@
 #include "recorder_fixture.h"
 #include "screens/form4.h"
 #include "screens/form5.h"
+#include "support/faulty_files.h"
 
 namespace recordertest {
 namespace {
@@ -386,6 +387,91 @@ TEST_F(RecordFile, ReadOnlyFile_OneMessageThenRecordingResumesWithNothingLost) {
   platform.messages.expect(1);
   platform.scheduler.advance(2000);
   EXPECT_EQ(platform.messages.shown.size(), 2u);
+}
+
+// Bytes a decoder put into a caption never add a column or break the line:
+// each TAB, CR or LF is written as one blank; the screens keep the caption.
+TEST_F(RecordFile, TabsAndLineBreaksInCaptionsAreWrittenAsBlanks) {
+  setPorts("COM1", "COM2", "COM3");
+  f2().EMSDYNON.setValue(true);
+  fillAll();
+  efisValues();
+  f1().GPSTime.setCaption("12\t34");
+  app->form4().EMSRPM.setCaption("\r\n2400\t");
+  app->form4().EMSGPThermocouple.setCaption("7\n7");
+  rec().RecordStep();
+  const std::vector<std::string> l = lines(file());
+  ASSERT_EQ(l.size(), 2u);
+  const Fields header = fields(l[0]);
+  const Fields record = fields(l[1]);
+  EXPECT_EQ(record.size(), header.size());
+  EXPECT_EQ(record[3], "12 34");
+  EXPECT_EQ(record[2 + 10 + 13 + 2], "  2400 ");
+  EXPECT_EQ(record.back(), "7 7");
+  EXPECT_EQ(app->form4().EMSRPM.caption(), "\r\n2400\t");
+}
+
+// The disk fills in the middle of a batch of 61 records and has room again
+// later: the file holds the header and every record once, in order, with no
+// torn line, and one message told of the failures.
+TEST_F(RecordFile, FailedBatchIsCutBackAndGoesOutWithTheNextOne) {
+  const testsupport::WriteFault cases[] = {
+      {"disk full part-way through the batch", 500, ENOSPC, 0, "Disk full"},
+      {"short writes, then the disk full", 300, ENOSPC, 64, "Disk full"},
+      {"I/O error", 0, EIO, 0, "Device I/o problem"},
+  };
+  chooseInterval(f2().IntervalHalfSecond, 250);
+  for (const testsupport::WriteFault& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::remove(file().c_str());
+    app->NewFilePending = true;
+    platform.messages.shown.clear();
+    int n = 0;
+    auto records = [&](int count) {
+      for (int i = 0; i < count; ++i) {
+        f1().ComputerTime.setCaption("r" + std::to_string(++n));
+        rec().RecordStep();
+      }
+    };
+    records(61);
+    {
+      testsupport::FaultyFiles faults;
+      faults.fill(c);
+      platform.messages.expect(1);
+      records(122);
+      ASSERT_EQ(platform.messages.shown.size(), 1u);
+      EXPECT_EQ(platform.messages.shown[0].text, c.message);
+      EXPECT_EQ(count(file()).records, 61);
+    }
+    records(61);
+    std::string expected = "COMPUTER TIME\tUNITS\t\r\n";
+    for (int i = 1; i <= n; ++i) expected += "r" + std::to_string(i) + "\tKNOTS/FEET\t\r\n";
+    EXPECT_EQ(testsupport::readFile(file()), expected);
+    EXPECT_EQ(platform.messages.shown.size(), 1u);
+  }
+}
+
+// Records of a stretch of recording whose last write failed wait for the next
+// write, ahead of the next header, and are not lost with the stop.
+TEST_F(RecordFile, RecordsHeldAtAStopGoOutBeforeTheNextHeader) {
+  chooseInterval(f2().IntervalHalfSecond, 250);
+  f2().ShowStartStopButton.setValue(true);
+  f1().RecorderStartStopButton.click();
+  rec().RecordStep();
+  {
+    testsupport::FaultyFiles faults;
+    faults.fill(0, EIO);
+    platform.messages.expect(1);
+    f1().RecorderStartStopButton.click();  // stop: the flush fails
+  }
+  EXPECT_EQ(testsupport::readFile(file()), "COMPUTER TIME\tUNITS\t\r\n");
+  f1().ComputerTime.setCaption("1405:10");
+  f1().RecorderStartStopButton.click();
+  rec().RecordStep();
+  f1().RecorderStartStopButton.click();
+  EXPECT_EQ(testsupport::readFile(file()),
+            "COMPUTER TIME\tUNITS\t\r\n1405:09\tKNOTS/FEET\t\r\n"
+            "COMPUTER TIME\tUNITS\t\r\n1405:10\tKNOTS/FEET\t\r\n");
 }
 
 TEST(RecordFileMessages, TextsByErrorNumber) {

@@ -3,13 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "devices/devices.h"
+#include "devices/serial_links.h"
 #include "platform/numbers.h"
+#include "recorder/recorder.h"
 #include "screens/form21.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/shell.h"
 #include "shell/shell_fixture.h"
 
 namespace {
@@ -59,6 +64,50 @@ TEST_F(ShellTest, LoadSequenceLeavesEverySourceStaleAndTheMainWindowShown) {
   // Only the main window is on view until the start sequence runs.
   EXPECT_EQ(visibleOf(*app, std::vector<ScreenId>(kAllScreens.begin(), kAllScreens.end())),
             std::vector<std::string>{"Form1"});
+}
+
+// A slow start lets record ticks and port data run at the yields of the load
+// sequence, before it has put the configured recorder folder in place: what
+// they would write waits and goes to the configured folder, header first, and
+// nothing is made in the default folder.
+TEST_F(ShellTest, NothingIsWrittenBeforeTheConfiguredRecorderFolderIsInPlace) {
+  const std::string configured = homeDir.file("flights");
+  std::string config = testsupport::readFile(std::string(TALBREN_TEST_DATA_DIR) + "/config/default.XML");
+  auto set = [&config](const std::string& element, const std::string& value) {
+    const std::size_t from = config.find("<" + element + ">") + element.size() + 2;
+    config.replace(from, config.find("</", from) - from, value);
+  };
+  set("DIRECTORY", configured);
+  set("SHOW_RECORD_BUTTON", "False");
+  set("RECORD_TIME_REAL", "False");
+  set("RECORD_TIME_1", "True");
+  set("GPS_COMM_CAPTURE", "1");
+  testsupport::writeFile(programDir.file("TalbrenRuvoveZaviZaredido.XML"), config);
+  platform.clock.setNow({2012, 10, 26, 14, 5, 9, 0});
+
+  // Runs at the first yield, right after the configuration is loaded.
+  int records = 0;
+  platform.scheduler.post([&] {
+    app->form1().ComputerTime.setCaption("early");
+    for (int i = 1; i <= 7; ++i) app->devices().links().MSPort1_OnRead("$G" + std::to_string(i) + "\r\n");
+    app->recorder().RecordStep();
+    ++records;
+  });
+  start();
+  EXPECT_EQ(records, 1);
+  app->form1().ComputerTime.setCaption("later");
+  app->recorder().RecordStep();
+  app->shell().Shutdown();
+
+  EXPECT_FALSE(std::filesystem::exists(homeDir.file("RAZERI VAREROZE")));
+  const std::string recordFile = testsupport::readFile(configured + "/TBRC_102612.TXT");
+  // The load sequence marks a new file due after that yield, so the later
+  // record brings a header of its own.
+  EXPECT_EQ(recordFile,
+            "COMPUTER TIME\tUNITS\t\r\nearly\tKNOTS/FEET\t\r\n"
+            "COMPUTER TIME\tUNITS\t\r\nlater\tKNOTS/FEET\t\r\n");
+  EXPECT_EQ(testsupport::readFile(configured + "/TBRC_GPS_102612_14.DAT"),
+            "$G1\r\n$G2\r\n$G3\r\n$G4\r\n$G5\r\n$G6\r\n$G7\r\n");
 }
 
 struct StartRow {

@@ -1,7 +1,10 @@
 #include "platform/qt/message_boxes.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
+#include <string>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -64,6 +67,14 @@ int toResult(QMessageBox::StandardButton b) {
 int QtMessageBoxes::show(std::string_view text, int buttons, std::string_view title) {
   const int buttonSet = buttons & 0x7;
   if (logBox(text, title)) return loggedAnswer(buttonSet);
+  if (noMore_) {
+    std::string line = "message: ";
+    for (char c : text) line += (c == '\r' || c == '\n') ? ' ' : c;
+    line += '\n';
+    const ssize_t written = ::write(STDERR_FILENO, line.data(), line.size());
+    (void)written;
+    return loggedAnswer(buttonSet);
+  }
 
   QList<QMessageBox::StandardButton> set;
   switch (buttonSet) {
@@ -99,6 +110,8 @@ int QtMessageBoxes::show(std::string_view text, int buttons, std::string_view ti
   return toResult(set.front());
 }
 
-void QtMessageBoxes::beep() { QApplication::beep(); }
+void QtMessageBoxes::beep() {
+  if (!noMore_) QApplication::beep();
+}
 
 }  // namespace platform::qt

@@ -16,6 +16,13 @@ class QtMessageBoxes : public MessageBoxes {
   // empty title shows the application name.
   int show(std::string_view text, int buttons = msg::OkOnly, std::string_view title = {}) override;
   void beep() override;
+  // Once the display is gone no box can be shown: from then on each box's
+  // text goes to standard error as one line (and to the message log when
+  // there is one), answered as the log answers, and nothing beeps.
+  void showNoMore() { noMore_ = true; }
+
+ private:
+  bool noMore_ = false;
 };
 
 }  // namespace platform::qt

@@ -36,13 +36,20 @@ extern "C" void onSignal(int sig) {
   errno = saved;
 }
 
-void setAction(void (*fn)(int)) {
+void setAction(int sig, void (*fn)(int)) {
   struct sigaction sa {};
   sa.sa_handler = fn;
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &sa, nullptr);
-  sigaction(SIGINT, &sa, nullptr);
+  sigaction(sig, &sa, nullptr);
+}
+
+// Every signal that asks the program to end: a kill, Ctrl+C, a closed
+// terminal or a logout, and the quit key.
+constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+
+void setActions(void (*fn)(int)) {
+  for (int sig : kEndSignals) setAction(sig, fn);
 }
 
 }  // namespace
@@ -66,11 +73,15 @@ void installTerminationHandler(std::function<void()> onTerminate) {
     });
     notifier() = n;
   }
-  setAction(onSignal);
+  setActions(onSignal);
+  // A reader that went away (standard output or error into a closed pipe)
+  // makes a write fail, not end the program.
+  setAction(SIGPIPE, SIG_IGN);
 }
 
 void removeTerminationHandler() {
-  setAction(SIG_DFL);
+  // The program is ending: a late signal must not cut its last steps short.
+  setActions(SIG_IGN);
   delete notifier().data();
   handler() = nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// SIGTERM and SIGINT end the program through its own shut-down: the signal is
-// passed through a pipe to the event thread, where the handler runs.
+// SIGTERM, SIGINT, SIGHUP and SIGQUIT end the program through its own
+// shut-down: the signal is passed through a pipe to the event thread, where
+// the handler runs. SIGPIPE is ignored.
 
 #include <functional>
 
@@ -8,7 +9,7 @@ namespace platform::qt {
 
 // Needs the application object. Installing again replaces the handler.
 void installTerminationHandler(std::function<void()> onTerminate);
-// Restores the default signal actions.
+// From here on the ending signals are ignored: the program is ending.
 void removeTerminationHandler();
 
 }  // namespace platform::qt
