@@ -113,6 +113,7 @@ platform::Screen& App::screen(ScreenId id) {
 
 void App::start() {
   shell::Form1& main = form1();
+  shell_->startTimers();
   shell_->Form_Load();
   main.show();
 }

@@ -107,8 +107,9 @@ class App : public SharedState {
   screens::Screens& instruments() { return *instruments_; }
   settings::Settings& settings() { return *settings_; }
 
-  // Starts the program: creates the main window, runs its load sequence and
-  // shows it (the start-up timer then opens the links).
+  // Starts the program: creates the main window, sets its timers going, runs
+  // its load sequence and shows it (the start-up timer then opens the links).
+  // Until then no timer of the main window runs.
   void start();
 
  private:

@@ -23,6 +23,7 @@
 #include "platform/qt/ui_host.h"
 #include "platform/system_clock.h"
 #include "settings/form2.h"
+#include "shell/form1.h"
 #include "shell/shell.h"
 
 namespace {
@@ -64,9 +65,6 @@ int main(int argc, char** argv) {
   // Hiding the last window (to the tray, or while switching screens) must not
   // end the program; only the shell's shut-down does.
   QApplication::setQuitOnLastWindowClosed(false);
-  // Test hook: TALBREN_LOOP_STATS=<file> measures how long the event loop is
-  // ever held up (platform/qt/loop_stats.h).
-  const auto loopStats = platform::qt::LoopStats::fromEnvironment();
   // Every failure a handler catches is told on standard error, one line
   // each, at most one a second per handler.
   platform::FailureLog failures(writeToStandardError, steadyMilliseconds);
@@ -87,15 +85,27 @@ int main(int argc, char** argv) {
   liveMessages = &messages;
   eventThread = std::this_thread::get_id();
   std::atexit(writeBufferedOnTheWayOut);
-  app.start();
-  // Test hook: TALBREN_START_SCREEN=<0..5> chooses the start screen as the
+  // Test hooks, each active only when its variable is set.
+  platform::Timer& startupDelay = app.form1().StartupDelay;
+  // TALBREN_START_SCREEN=<0..5> chooses the start screen as the
   // configuration's start-screen setting does, so a test need not write a
-  // configuration file. It wins over the file: the start sequence runs later.
+  // configuration file. It is set as the start sequence begins, so it wins
+  // over the file however long the load sequence takes.
   if (const char* start = std::getenv("TALBREN_START_SCREEN"); start && *start) {
     const double option = platform::readNumber(start);
     if (option >= 0 && option <= 5)
-      app.form2().StartupDisplayScreen[platform::toInt16(option)].setValue(true);
+      startupDelay.onTick = [&app, index = platform::toInt16(option), tick = startupDelay.onTick] {
+        app.form2().StartupDisplayScreen[index].setValue(true);
+        if (tick) tick();
+      };
   }
+  // TALBREN_LOOP_STATS=<file> measures how long the running event loop is
+  // ever held up (platform/qt/loop_stats.h), from the end of the start
+  // sequence on: the start-up delay has ticked and its handler has returned.
+  const auto loopStats = platform::qt::LoopStats::fromEnvironment(
+      [&startupDelay] { return !startupDelay.enabled() && !startupDelay.running(); });
+
+  app.start();
   const int status = ui.run();
   platform::qt::removeTerminationHandler();
   // The shut-down wrote everything; a loop that ended another way has not.

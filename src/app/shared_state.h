@@ -81,7 +81,9 @@ struct SharedState {
 
   // Recorder state.
   VbBool RecorderOn;
-  // A header is due before the first record of the run.
+  // The first record of the program's life opens a file section with its
+  // header, also one the record clock takes at a yield of the load sequence
+  // before that sequence asks for a new file.
   VbBool NewFilePending = true;
   VbBool OneSecondSample;
   std::string UnitsWord = "MPS/METERS";

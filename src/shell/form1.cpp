@@ -77,13 +77,15 @@ void portRow(Control& frame, platform::Shape& light, platform::Label& port, plat
 
 Form1::Form1(platform::Scheduler& scheduler)
     : platform::Screen("Form1", "  Talbren Ruvove Zavi Zaredido"),
-      StartupDelay(scheduler, "StartupDelay", 1500),
-      Quartersecondtimer(scheduler, "Quartersecondtimer", 250),
-      ChectGRHeader(scheduler, "ChectGRHeader", 3000),
+      // The program's start sets these going (Shell::startTimers): merely
+      // creating the window sets nothing in motion.
+      StartupDelay(scheduler, "StartupDelay", 1500, false),
+      Quartersecondtimer(scheduler, "Quartersecondtimer", 250, false),
+      ChectGRHeader(scheduler, "ChectGRHeader", 3000, false),
       // The record clock is idle until the settings are applied.
-      DisplayUpdateTimer(scheduler, "DisplayUpdateTimer", 0),
-      EFIS_DataDisplayTimer(scheduler, "EFIS_DataDisplayTimer", 100),
-      EFIS_DisplayTimer(scheduler, "EFIS_DisplayTimer", 100),
+      DisplayUpdateTimer(scheduler, "DisplayUpdateTimer", 0, false),
+      EFIS_DataDisplayTimer(scheduler, "EFIS_DataDisplayTimer", 100, false),
+      EFIS_DisplayTimer(scheduler, "EFIS_DisplayTimer", 100, false),
       PlaybackSpeedTimer(scheduler, "PlaybackSpeedTimer", 1000, false) {
   setSize(13200, 7755);
 

@@ -134,7 +134,8 @@ class Form1 : public platform::Screen {
   platform::CommandButton ConfigCommPorts{this, "ConfigCommPorts"};
   platform::CommandButton UpdateNow{this, "UpdateNow"};
 
-  // Timers, enabled from the moment the window exists.
+  // Timers. All but the player's clock run for the program's life: the
+  // program's start enables them, before the load sequence runs.
   platform::Timer StartupDelay;
   platform::Timer Quartersecondtimer;
   platform::Timer ChectGRHeader;

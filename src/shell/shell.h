@@ -23,7 +23,9 @@ class Shell {
   // Attaches this subsystem's handlers to a screen just created.
   void wire(ScreenId id);
 
-  // Start-up and shut-down.
+  // Start-up and shut-down. The program's start enables the main window's
+  // program-long timers, then runs the load sequence.
+  void startTimers();
   void Form_Load();
   void StartupDelay_Timer();
   // The one shut-down sequence of the close box and both "Exit" entries; safe

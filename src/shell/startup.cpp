@@ -41,7 +41,19 @@ constexpr std::array<ScreenId, 10> kStartScreens{
 constexpr std::array<ScreenId, 6> kStartScreenOfOption{ScreenId::Form1, ScreenId::Form4, ScreenId::Form5,
                                                        ScreenId::Form8, ScreenId::Form9, ScreenId::Form10};
 
+// The main window's timers that run for the program's life.
+std::array<platform::Timer*, 6> programTimers(Form1& f) {
+  return {&f.StartupDelay,       &f.Quartersecondtimer,    &f.ChectGRHeader,
+          &f.DisplayUpdateTimer, &f.EFIS_DataDisplayTimer, &f.EFIS_DisplayTimer};
+}
+
 }  // namespace
+
+// Sets the program-long timers going, the start-up delay among them; from
+// here they may tick at any yield of the load sequence.
+void Shell::startTimers() {
+  for (platform::Timer* t : programTimers(app_.form1())) t->setEnabled(true);
+}
 
 // The main window's creation handler. Whatever fails in it ends the load
 // there, as any other event, and the program goes on with the main window.
@@ -190,9 +202,8 @@ void Shell::closePorts() {
 
 void Shell::stopTimers() {
   Form1& f = app_.form1();
-  for (platform::Timer* t : {&f.StartupDelay, &f.Quartersecondtimer, &f.ChectGRHeader, &f.DisplayUpdateTimer,
-                             &f.EFIS_DataDisplayTimer, &f.EFIS_DisplayTimer, &f.PlaybackSpeedTimer})
-    t->setEnabled(false);
+  for (platform::Timer* t : programTimers(f)) t->setEnabled(false);
+  f.PlaybackSpeedTimer.setEnabled(false);
   if (app_.screenExists(ScreenId::Form4)) app_.form4().PlaybackSpeedTimer.setEnabled(false);
 }
 

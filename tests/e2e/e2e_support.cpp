@@ -230,7 +230,8 @@ void ProgramRun::startSimulator(const std::vector<std::string>& devices, double 
   args.insert(args.end(), devices.begin(), devices.end());
   simulator_ = std::make_unique<Process>(TALBREN_DEVICESIM, args, Environment{}, path("simulator.txt"));
   ASSERT_TRUE(simulator_->started());
-  ASSERT_TRUE(waitSimulator("ready", 10s)) << testsupport::readFile(path("simulator.txt"));
+  ASSERT_TRUE(waitSimulator("ready", 30s)) << "the simulator did not start\n"
+                                           << testsupport::readFile(path("simulator.txt"));
 }
 
 std::vector<std::string> ProgramRun::simulatorStatus() const {
@@ -266,6 +267,7 @@ void ProgramRun::startProgram(const Environment& extra) {
                   {"TALBREN_PORTS_DIR", path("ports")},
                   {"TALBREN_SCREEN_LOG", path("screens.log")},
                   {"TALBREN_MESSAGE_LOG", path("messages.log")},
+                  // The hook runs in every run, so a fault of its own shows.
                   {"TALBREN_LOOP_STATS", path("loop.txt")}};
   for (const auto& [name, value] : extra) {
     const auto same = std::find_if(env.begin(), env.end(), [&](const auto& e) { return e.first == name; });
@@ -274,7 +276,6 @@ void ProgramRun::startProgram(const Environment& extra) {
     else
       env.emplace_back(name, value);
   }
-  programStarted_ = Clock::now();
   program_ = std::make_unique<Process>(TALBREN_EXECUTABLE, std::vector<std::string>{}, env, path("output.txt"));
   ASSERT_TRUE(program_->started());
 }
@@ -284,7 +285,7 @@ bool ProgramRun::programRunning() {
 }
 
 int ProgramRun::stopProgram() {
-  const auto status = program_->stop(SIGTERM, 20s);
+  const auto status = program_->stop(SIGTERM, 30s);
   if (!status) {
     ADD_FAILURE() << "the program did not end on SIGTERM";
     return -1;
@@ -308,7 +309,7 @@ std::optional<int> ProgramRun::waitProgramEnd(std::chrono::milliseconds timeout)
 }
 
 void ProgramRun::stopSimulator() {
-  if (simulator_) simulator_->stop(SIGTERM, 5s);
+  if (simulator_) simulator_->stop(SIGTERM, 30s);
 }
 
 std::string ProgramRun::programOutput() const {
@@ -317,18 +318,6 @@ std::string ProgramRun::programOutput() const {
 
 std::string ProgramRun::messages() const {
   return testsupport::readFile(path("messages.log"));
-}
-
-std::int64_t ProgramRun::largestLoopHoldUp() const {
-  std::int64_t largest = -1;
-  for (const std::string& line : textLines(testsupport::readFile(path("loop.txt")))) {
-    std::istringstream in(line);
-    std::string word;
-    std::int64_t value = 0;
-    in >> word >> value;
-    if (word == "max_late_ms") largest = value;
-  }
-  return largest;
 }
 
 std::string ProgramRun::recordFile() const {
@@ -540,10 +529,36 @@ Walk walk(const std::vector<Fields>& records, std::size_t at, std::size_t count,
   return w;
 }
 
+bool ProgramRun::waitForRecordLines(std::size_t lines) const {
+  return waitFor([&] { return recordLines(recordFile()).size() >= lines; }, 60s);
+}
+
+std::int64_t ProgramRun::loopTicks() const {
+  std::int64_t ticks = -1;
+  bool counting = false;
+  for (const std::string& line : textLines(testsupport::readFile(path("loop.txt")))) {
+    std::istringstream in(line);
+    std::string word;
+    std::int64_t value = 0;
+    in >> word >> value;
+    if (word == "started_ms") counting = value >= 0;
+    if (word == "ticks" && counting) ticks = value;
+  }
+  return ticks;
+}
+
 void ProgramRun::runToTheEnd() {
-  ASSERT_TRUE(waitSimulator("done", 25s)) << testsupport::readFile(path("simulator.txt"));
-  // A few more record ticks with the last values, while the links are still fresh.
-  std::this_thread::sleep_for(700ms);
+  ASSERT_TRUE(waitSimulator("done", 60s)) << "the simulator did not finish\n"
+                                          << testsupport::readFile(path("simulator.txt"));
+  // Everything sent is in the program's input by now. The program reads it
+  // in its next pass of the event loop; thirty 20 ms ticks of the loop later
+  // its 250 ms record clock has ticked at least twice after that, and its
+  // links, aged once a supervisor tick, are still fresh. A loop held up
+  // skips ticks of both clocks alike.
+  const std::int64_t ticksAtTheEnd = loopTicks();
+  ASSERT_GE(ticksAtTheEnd, 0) << "the program's loop is not counting\n" << programOutput();
+  ASSERT_TRUE(waitFor([&] { return loopTicks() >= ticksAtTheEnd + 40 || !programRunning(); }, 60s))
+      << "the program's event loop did not run on\n" << programOutput();
   ASSERT_TRUE(programRunning()) << programOutput();
   EXPECT_EQ(stopProgram(), 0);
   stopSimulator();

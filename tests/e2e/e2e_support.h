@@ -111,27 +111,28 @@ class ProgramRun {
   // end on its own within the time.
   int stopProgram();
   void stopSimulator();
-  // Waits for the simulator to finish, lets the program take a few more
-  // record ticks, then ends it with SIGTERM (which must give status 0) and
+  // Waits for the simulator to finish, lets the program's event loop run on
+  // for a few record ticks (with the last values sent, while the links are
+  // still fresh), then ends it with SIGTERM (which must give status 0) and
   // stops the simulator. Fails fatally when either did not run to its end.
   void runToTheEnd();
+  // Waits until the record files hold at least `lines` lines.
+  bool waitForRecordLines(std::size_t lines) const;
+  // The ticks the loop-stats hook has counted in the running event loop so
+  // far (as it last wrote them); -1 before it counts.
+  std::int64_t loopTicks() const;
   std::string programOutput() const;
   std::string messages() const;
-  // The event loop's largest hold-up after the program has settled (ms).
-  std::int64_t largestLoopHoldUp() const;
 
   // The record files of the recorder folder, oldest first, joined.
   std::string recordFile() const;
   // The capture files of one device ("EFIS", "EMS", "GPS"), oldest first, joined.
   std::string captureFile(const std::string& device) const;
 
-  Clock::time_point programStarted() const { return programStarted_; }
-
  private:
   testsupport::TempDir folder_;
   std::unique_ptr<Process> simulator_;
   std::unique_ptr<Process> program_;
-  Clock::time_point programStarted_;
 };
 
 // Record lines of a record file (the CR LF line ends taken off).

@@ -26,8 +26,7 @@ using ClickThrough = guitest::WindowTest;
 TEST_F(ClickThrough, MainWindowToSettingsEngineDataRawViewAndBack) {
   writeIcon(guitest::IconFile::Valid);
   App app(services());
-  app.start();
-  guitest::processPending();
+  ASSERT_NO_FATAL_FAILURE(startProgram(app));
   shell::Form1& main = app.form1();
   ASSERT_TRUE(onView(main));
   shot(main, "walk_1_main_window");
@@ -108,8 +107,7 @@ TEST_F(ClickThrough, MainWindowToSettingsEngineDataRawViewAndBack) {
 // on view, and "Show" from its menu bar restores it.
 TEST_F(ClickThrough, WithoutATrayMinimizeAllKeepsTheMainWindowWithinReach) {
   App app(services());
-  app.start();
-  guitest::processPending();
+  ASSERT_NO_FATAL_FAILURE(startProgram(app));
   ASSERT_FALSE(tray.available());
   shell::Form1& main = app.form1();
   QAction* minimizeAll = find<QAction>(main, "menu_Minimize_All");

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "platform/qt/screenshot.h"
+#include "shell/form1.h"
 
 namespace guitest {
 
@@ -66,6 +67,14 @@ void ProgramFolder::writeIcon(IconFile kind) {
   } else if (kind == IconFile::Unreadable) {
     std::ofstream(ico.toStdString()) << "not a picture";
   }
+}
+
+void ProgramFolder::startProgram(App& app) {
+  app.start();
+  const platform::Timer& delay = app.form1().StartupDelay;
+  ASSERT_TRUE(processUntil([&] { return !delay.enabled() && !delay.running(); }))
+      << "the start sequence did not run";
+  processPending();
 }
 
 }  // namespace guitest

@@ -36,7 +36,8 @@ bool saveShot(QWidget* widget, const QString& name);
 bool saveShot(platform::Screen& screen, const QString& name);
 
 // Processes events until done() holds or the time runs out; returns done().
-bool processUntil(const std::function<bool()>& done, int timeoutMs = 2000);
+// The time is a safety net for a wait that never ends, not a bound.
+bool processUntil(const std::function<bool()>& done, int timeoutMs = 30000);
 // Processes the events that are pending now (and the zero-time timers they start).
 void processPending();
 
@@ -79,6 +80,9 @@ class ProgramFolder : public testing::Test {
       unsetenv("HOME");
   }
   void writeIcon(IconFile kind);
+  // Starts the program and waits until its start sequence (1.5 s on) has
+  // run, so that it changes no screen's visibility in the middle of a test.
+  void startProgram(App& app);
   Services services() { return Services{scheduler, clock, boxes, dialogs, tray, serial, ui}; }
 
   QTemporaryDir folder;

@@ -10,8 +10,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QThread>
 
 #include <algorithm>
 #include <array>
@@ -171,14 +169,15 @@ TEST_F(SerialPtyTest, DataEventsComeOneAtATimeEvenWhenAHandlerYields) {
     deepest = std::max(deepest, depth);
     chunks.push_back(chunk);
     if (chunk == "A\r") {
-      // More data arrives while this chunk is still being handled.
+      // More data arrives while this chunk is still being handled: the
+      // handler yields until the program has taken it off the line, and
+      // once more after.
       ASSERT_TRUE(pty.write("B\rC\r"));
-      QElapsedTimer t;
-      t.start();
-      while (t.elapsed() < 150) {
+      ASSERT_TRUE(guitest::processUntil([&] {
         scheduler.yieldToEvents();
-        QThread::msleep(2);
-      }
+        return pty.unread() == 0;
+      })) << "the program did not read the line";
+      scheduler.yieldToEvents();
     }
     --depth;
   };
@@ -313,6 +312,9 @@ std::string rpmText(int rpm) {
   return std::to_string(rpm / 1000) + "," + std::string(3 - digits.size(), '0') + digits;
 }
 
+// The watchdog's ticks come where the test puts them, in the middle of a
+// frame, between the writes: the delimiter it chooses depends on what the
+// link took in since its last tick, never on how fast the bytes were written.
 TEST_F(ProgramLinksTest, GrandRapidsStreamOnTheWrongDelimiterIsRealignedWithinTwoTicksThenEveryFrameDecodes) {
   struct Case {
     const char* name;
@@ -321,13 +323,13 @@ TEST_F(ProgramLinksTest, GrandRapidsStreamOnTheWrongDelimiterIsRealignedWithinTw
   for (const Case& c : {Case{"one-byte pieces", 1}, Case{"random-size pieces", 40}}) {
     SCOPED_TRACE(c.name);
     // A fresh program each time: the watchdog starts from its first header.
+    // The program is not started, so none of its timers runs.
     app = std::make_unique<App>(services());
     links().createPorts();
     ::setenv("TALBREN_COM11", pty.slavePath().c_str(), 1);
 
     shell::Form1& f1 = app->form1();
-    f1.StartupDelay.setEnabled(false);  // the link stays as opened here
-    f1.ChectGRHeader.setInterval(400);
+    ASSERT_FALSE(f1.ChectGRHeader.enabled());
     settings::Form2& f2 = app->form2();
     f2.EMSGRANDRAPIDS.setValue(true);
     f2.EMS_COMM.setValue(true);
@@ -352,9 +354,8 @@ TEST_F(ProgramLinksTest, GrandRapidsStreamOnTheWrongDelimiterIsRealignedWithinTw
       decoded.push_back(app->EMSBytes[3] * 256 + app->EMSBytes[4]);
       shown.push_back(app->form5().GRRPM1.caption());
     };
-    auto tick = f1.ChectGRHeader.onTick;
-    f1.ChectGRHeader.onTick = [&] {
-      tick();
+    auto tick = [&] {
+      f1.ChectGRHeader.onTick();
       delimiterAfterTick.push_back(link.ReadDelimiter());
     };
 
@@ -367,15 +368,27 @@ TEST_F(ProgramLinksTest, GrandRapidsStreamOnTheWrongDelimiterIsRealignedWithinTw
         at += n;
       }
     };
-
-    // Frames flow on the carriage return of the opening until the watchdog
-    // has ticked twice: first FE FF FE, then FE FE FE, the header they carry.
+    // Frames, the watchdog ticking after `tickAt` bytes of the last one.
     int rpm = 1000;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (delimiterAfterTick.size() < 2 && elapsed.elapsed() < 15000 && !HasFatalFailure())
-      sendInPieces(grFrame(rpm++));
-    ASSERT_GE(delimiterAfterTick.size(), 2u);
+    auto sendFrames = [&](int count, std::size_t tickAt) {
+      for (int i = 0; i < count && !HasFatalFailure(); ++i) {
+        const std::string frame = grFrame(rpm++);
+        if (i + 1 < count) {
+          sendInPieces(frame);
+          continue;
+        }
+        sendInPieces(frame.substr(0, tickAt));
+        tick();
+        sendInPieces(frame.substr(tickAt));
+      }
+    };
+
+    // Frames flow on the carriage return of the opening while the watchdog
+    // ticks twice: first FE FF FE, then FE FE FE, the header they carry.
+    sendFrames(4, 30);
+    sendFrames(4, 50);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_EQ(delimiterAfterTick.size(), 2u);
     EXPECT_EQ(delimiterAfterTick[0], kFEFFFE);
     EXPECT_EQ(delimiterAfterTick[1], kFEFEFE);
 
@@ -385,12 +398,9 @@ TEST_F(ProgramLinksTest, GrandRapidsStreamOnTheWrongDelimiterIsRealignedWithinTw
     // last carriage return on, which read as frame 0), and every frame
     // written since. The watchdog, seeing headers, leaves the delimiter alone.
     const int first = rpm;
-    const std::size_t ticks = delimiterAfterTick.size();
-    while ((rpm < first + 30 || delimiterAfterTick.size() < ticks + 2) && elapsed.elapsed() < 30000 &&
-           !HasFatalFailure())
-      sendInPieces(grFrame(rpm++));
+    for (std::size_t tickAt : {17, 1, 72}) sendFrames(10, tickAt);
     ASSERT_FALSE(HasFatalFailure());
-    ASSERT_GE(delimiterAfterTick.size(), ticks + 2);
+    ASSERT_EQ(delimiterAfterTick.size(), 5u);
     send(link, std::string(3, '\xFE'));
     const std::size_t piece = !decoded.empty() && decoded[0] < 1000 ? 1 : 0;
     ASSERT_GT(decoded.size(), piece);

@@ -34,6 +34,22 @@ TEST_F(RecorderControl, ButtonStartsAndStops_CaptionsColourAndPendingHeader) {
   EXPECT_EQ(app->NewFilePending.raw(), -1);
 }
 
+// The record clock may tick at a yield of the load sequence once the settings
+// are applied, before that sequence asks for a new file section: the
+// program's first record still comes under a header.
+TEST_F(RecorderControl, TheProgramsFirstRecordComesUnderAHeader) {
+  app = std::make_unique<App>(platform.services());
+  f1().RecorderFolderName.setCaption(folder);
+  f1().ComputerTime.setCaption("1405:09");
+  app->RecorderOn = true;
+  rec().DisplayUpdateTimer_Timer();
+  rec().flush();
+  const std::vector<std::string> written = lines(file());
+  ASSERT_EQ(written.size(), 2u);
+  EXPECT_TRUE(written[0].starts_with("COMPUTER TIME\t")) << written[0];
+  EXPECT_TRUE(written[1].starts_with("1405:09\t")) << written[1];
+}
+
 TEST_F(RecorderControl, F1TogglesOnlyWithTheStartStopMethod) {
   f2().ShowStartStopButton.setValue(true);
   f1().keyDown(kF1, 0);

@@ -13,6 +13,7 @@
 #include "recorder/recorder.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/shell.h"
 #include "support/test_platform.h"
 
 namespace recordertest {
@@ -25,8 +26,10 @@ class RecorderTest : public testsupport::AppTest {
     // 26 October 2012: the day's file is TBRC_102612.TXT.
     platform.clock.setNow({2012, 10, 26, 14, 5, 9, 0});
     f1().ComputerTime.setCaption("1405:09");
-    // As the start-up leaves it: a header is due before the first record.
+    // As the start-up leaves it: a header is due before the first record,
+    // the main window's timers running.
     app->NewFilePending = true;
+    app->shell().startTimers();
   }
 
   shell::Form1& f1() { return app->form1(); }

@@ -13,6 +13,7 @@
 #include "settings/form13.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/shell.h"
 #include "support/test_platform.h"
 
 namespace {
@@ -221,6 +222,7 @@ TEST_F(EfisDisplayTest, TimersRefreshTheReadoutsAndTheScreen) {
   f8().HeadingLabel.setCaption("-");
   main.EFIS_DataDisplayTimer.setInterval(250);
   main.EFIS_DisplayTimer.setInterval(500);
+  app->shell().startTimers();
 
   platform.scheduler.advance(250);
   EXPECT_EQ(main.DataYaw.caption(), "42");

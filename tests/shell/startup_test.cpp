@@ -110,6 +110,29 @@ TEST_F(ShellTest, NothingIsWrittenBeforeTheConfiguredRecorderFolderIsInPlace) {
             "$G1\r\n$G2\r\n$G3\r\n$G4\r\n$G5\r\n$G6\r\n$G7\r\n");
 }
 
+// Touching the main window sets nothing going; the program's start sets
+// every timer of the program's life going. The player's clock stays still.
+TEST_F(ShellTest, OnlyTheProgramsStartSetsTheMainWindowsTimersGoing) {
+  shell::Form1& f = app->form1();
+  platform.scheduler.advance(5000);
+  EXPECT_EQ(links.created.size(), 0u);
+  EXPECT_FALSE(f.visible());
+  EXPECT_FALSE(app->screenExists(ScreenId::Form2));
+
+  start();
+  std::vector<std::string> enabled;
+  for (const platform::Timer* t : {&f.StartupDelay, &f.Quartersecondtimer, &f.ChectGRHeader, &f.DisplayUpdateTimer,
+                                   &f.EFIS_DataDisplayTimer, &f.EFIS_DisplayTimer, &f.PlaybackSpeedTimer})
+    if (t->enabled()) enabled.push_back(t->name());
+  EXPECT_EQ(enabled, (std::vector<std::string>{"StartupDelay", "Quartersecondtimer", "ChectGRHeader",
+                                               "DisplayUpdateTimer", "EFIS_DataDisplayTimer", "EFIS_DisplayTimer"}));
+  // The start sequence opens the links 1500 ms after the start.
+  platform.scheduler.advance(1499);
+  EXPECT_TRUE(f.StartupDelay.enabled());
+  platform.scheduler.advance(1);
+  EXPECT_FALSE(f.StartupDelay.enabled());
+}
+
 struct StartRow {
   int option;          // element of StartupDisplayScreen that is set
   bool grandRapids;    // a Grand Rapids engine monitor configured

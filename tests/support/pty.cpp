@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -34,18 +35,24 @@ Pty::Pty() {
   ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
 
   // Raw mode is a property of the line, set through the slave side.
-  const int slave = ::open(slave_.c_str(), O_RDWR | O_NOCTTY);
-  if (slave < 0) failed("open slave");
+  probe_ = ::open(slave_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  if (probe_ < 0) failed("open slave");
   termios tio{};
-  if (::tcgetattr(slave, &tio) == 0) {
+  if (::tcgetattr(probe_, &tio) == 0) {
     ::cfmakeraw(&tio);
-    ::tcsetattr(slave, TCSANOW, &tio);
+    ::tcsetattr(probe_, TCSANOW, &tio);
   }
-  ::close(slave);
 }
 
 Pty::~Pty() {
   closeMaster();
+  if (probe_ >= 0) ::close(probe_);
+}
+
+std::size_t Pty::unread() const {
+  int n = 0;
+  if (probe_ < 0 || ::ioctl(probe_, FIONREAD, &n) != 0 || n < 0) return 0;
+  return static_cast<std::size_t>(n);
 }
 
 void Pty::closeMaster() {

@@ -23,13 +23,18 @@ class Pty {
   // Writes every byte to the master. While the line is full, runs wait (the
   // test's event processing, so the program reads) and tries again; false when
   // the bytes could not all be written within timeoutMs.
-  bool write(std::string_view bytes, const std::function<void()>& wait = {}, int timeoutMs = 5000);
+  // The time is a safety net for a line that never drains, not a bound.
+  bool write(std::string_view bytes, const std::function<void()>& wait = {}, int timeoutMs = 30000);
   // The device goes away: the slave side sees a hang-up.
   void closeMaster();
   bool masterOpen() const { return master_ >= 0; }
+  // Bytes written that the program has not read off the line yet.
+  std::size_t unread() const;
 
  private:
   int master_ = -1;
+  // The slave side, held open (never read) to look at the line's input.
+  int probe_ = -1;
   std::string slave_;
 };
 
