@@ -277,6 +277,14 @@ void ListBox::clear() {
   itemsChanged();
 }
 
+int ListBox::listCount() const { return source_ ? source_->count() : items_.listCount(); }
+
+std::string ListBox::list(int i) const {
+  if (!source_) return items_.list(i);
+  if (i < 0 || i >= source_->count()) throw RunError(381, "Invalid property array index");
+  return source_->entry(i);
+}
+
 void ListBox::setList(int i, std::string_view text) {
   items_.setList(i, text);
   itemsChanged();
@@ -285,11 +293,23 @@ void ListBox::setList(int i, std::string_view text) {
 void ListBox::setItemData(int i, std::int32_t v) { items_.setItemData(i, v); }
 
 void ListBox::setListIndex(int i) {
-  if (i < -1 || i >= items_.listCount()) throw RunError(380, "Invalid property value");
+  if (i < -1 || i >= listCount()) throw RunError(380, "Invalid property value");
   if (listIndex_ == i) return;
   listIndex_ = i;
   changed();
   if (i >= 0) runEvent(onClick, "click");
+}
+
+void ListBox::setSource(const ListSource* source) {
+  if (source_ == source) return;
+  source_ = source;
+  sourceChanged();
+}
+
+void ListBox::sourceChanged() {
+  listIndex_ = -1;
+  topIndex_ = 0;
+  itemsChanged();
 }
 
 // ---- OptionButton

@@ -244,6 +244,19 @@ class ComboBox : public Control {
   ListItems items_;
 };
 
+// Entries a list box shows from elsewhere instead of holding them: a store of
+// millions of records hands out one entry at a time, so the list keeps no
+// copy and a view builds text only for the rows it shows.
+class ListSource {
+ public:
+  virtual ~ListSource() = default;
+  virtual std::int32_t count() const = 0;
+  // Entry i (0 <= i < count()) as bytes.
+  virtual std::string entry(std::int32_t i) const = 0;
+  // Bytes of the longest entry.
+  virtual std::size_t longestEntry() const = 0;
+};
+
 class ListBox : public Control {
  public:
   ListBox(Screen* s, std::string name, int index = -1);
@@ -251,12 +264,12 @@ class ListBox : public Control {
   void removeItem(int index);
   void clear();
   void reserve(std::size_t n) { items_.reserve(n); }
-  int listCount() const { return items_.listCount(); }
-  const std::string& list(int i) const { return items_.list(i); }
+  int listCount() const;
+  // Entry i; throws RunError(381) outside the list.
+  std::string list(int i) const;
   void setList(int i, std::string_view text);
   std::int32_t itemData(int i) const { return items_.itemData(i); }
   void setItemData(int i, std::int32_t v);
-  const std::vector<std::string>& items() const { return items_.items(); }
   int listIndex() const { return listIndex_; }
   // Selecting an entry (code or user) fires Click.
   void setListIndex(int i);
@@ -268,9 +281,21 @@ class ListBox : public Control {
   // Bumped on every change of the entries, so a view refreshes only then.
   std::uint64_t itemsRevision() const { return itemsRevision_; }
 
+  // Shows the entries of `source` (which outlives this list) instead of its
+  // own; null goes back to its own. Entries added by addItem are then
+  // unreachable until the source is removed.
+  void setSource(const ListSource* source);
+  const ListSource* source() const { return source_; }
+  // The source's entries changed (cleared or loaded anew): the selection and
+  // the scroll position start again from the top.
+  void sourceChanged();
+  // Bytes of the longest entry of a source, 0 for a list of its own entries.
+  std::size_t longestEntry() const { return source_ ? source_->longestEntry() : 0; }
+
  private:
   void itemsChanged();
   ListItems items_;
+  const ListSource* source_ = nullptr;
   int listIndex_ = -1;
   int topIndex_ = 0;
   int horizontalExtent_ = 0;

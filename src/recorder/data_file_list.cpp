@@ -6,6 +6,7 @@ DataFileList::DataFileList(std::string name) : platform::Screen(std::move(name),
   setSize(12000, 5760);
 
   EntryList.setGeometry(120, 120, 11760, 4680);
+  EntryList.setFont(platform::Font{"Courier New", 9});
 
   DataParseCorrectly.setShape(platform::ShapeType::Circle);
   DataParseCorrectly.setFillStyle(0);

@@ -15,6 +15,10 @@ class DataFileList : public platform::Screen {
  public:
   explicit DataFileList(std::string name);
 
+  // The entries show in a fixed-pitch font (9 points, each byte 0.6 of its
+  // height wide): every byte takes one cell of this many twips.
+  static constexpr int kCellTwips = 108;
+
   platform::ListBox EntryList{this, "EntryList"};
   platform::CommandButton ShowDataScreen{this, "ShowDataScreen"};
   platform::CommandButton ReturnButton{this, "ReturnButton"};

@@ -1,14 +1,27 @@
 #include "recorder/recorder.h"
 
 #include "app/app.h"
+#include "recorder/loaders.h"
+#include "recorder/playback.h"
+#include "recorder/record_lists.h"
 #include "shell/form1.h"
 
 namespace recorder {
 
-Recorder::Recorder(App& app) : app_(app) {}
+Recorder::Recorder(App& app)
+    : app_(app),
+      lists_(std::make_unique<RecordLists>(app)),
+      loaders_(std::make_unique<DataFileLoaders>(app)),
+      playback_(std::make_unique<Playback>(app)) {}
 Recorder::~Recorder() = default;
 
+void Recorder::UpdateEFISRecordedData() { playback_->UpdateEFISRecordedData(); }
+void Recorder::UpdateEMSRecordedData() { playback_->UpdateEMSRecordedData(); }
+
 void Recorder::wire(ScreenId id) {
+  lists_->wire(id);
+  loaders_->wire(id);
+  playback_->wire(id);
   if (id == ScreenId::Form6) wireFolderManager();
   if (id != ScreenId::Form1) return;
   shell::Form1& f1 = app_.form1();

@@ -3,6 +3,7 @@
 // loaded files, the loaders, the export and the recorder-folder manager.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@
 class App;
 
 namespace recorder {
+
+class DataFileLoaders;
+class Playback;
+class RecordLists;
 
 // The message a failed record-file write shows: the shared file-error text for
 // the numbers of the table (52 and 53 on a line of their own), otherwise the
@@ -41,6 +46,11 @@ class Recorder {
   // Playback steps of the EFIS and engine players.
   void UpdateEFISRecordedData();
   void UpdateEMSRecordedData();
+  // The record lists with their stores, the playback file loaders and the
+  // two players.
+  RecordLists& lists() { return *lists_; }
+  DataFileLoaders& loaders() { return *loaders_; }
+  Playback& playback() { return *playback_; }
   // Lists the recorder folder in the file manager.
   void populatedirectory();
 
@@ -77,6 +87,9 @@ class Recorder {
   void report(const Failure& failure);
 
   App& app_;
+  std::unique_ptr<RecordLists> lists_;
+  std::unique_ptr<DataFileLoaders> loaders_;
+  std::unique_ptr<Playback> playback_;
 
   // Lines not yet written (records, and a header whose write failed), each
   // ended CR LF, and the file they belong to (none yet while start-up has

@@ -11,6 +11,7 @@
 
 #include "platform/controls.h"
 #include "platform/screen.h"
+#include "platform/services.h"
 
 namespace platform {
 class Scheduler;
@@ -31,6 +32,11 @@ class Form2 : public platform::Screen {
   platform::CommandButton CancelButton{this, "CancelButton"};
   platform::CommandButton SaveConfig{this, "SaveConfig"};
   platform::CommandButton Command1{this, "Command1"};
+
+  // The screen's one file dialog, used by the playback file pickers and the
+  // export. Its settings stay from one use to the next: a dialog opened
+  // without setting a title shows the title of the last one.
+  platform::FileDialogRequest CommonDialog1;
 
   // ---- "EFIS COM": the EFIS link.
   platform::Frame EFIS_PortFrame{this, "EFIS_PortFrame"};

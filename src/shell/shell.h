@@ -54,6 +54,9 @@ class Shell {
 
   // The 250 ms supervisor.
   void Quartersecondtimer_Timer();
+  // What the supervisor last showed of each player's record slider.
+  SliderFollower& efisFollower() { return efisSlider_; }
+  SliderFollower& engineFollower() { return emsSlider_; }
   // Its clock text: hour and minute without separator, a colon, the seconds.
   static constexpr const char* kClockPattern = "hhMm:Ss";
   // The tray icon's tool tip.

@@ -2,7 +2,9 @@
 // Follows one playback slider for the supervisor: when the slider stands at a
 // position other than the one last shown, the player's step runs once and the
 // position the slider holds after the step becomes the one shown. Each player
-// has its own follower, so the two players never re-trigger each other.
+// has its own follower, so the two players never re-trigger each other, and
+// each playback step tells its follower the position it handled, so a record
+// the player's timer has just shown is not decoded a second time.
 
 #include <cstdint>
 
@@ -21,6 +23,8 @@ class SliderFollower {
     // there is what is now on view.
     lastShown_ = slider.value();
   }
+  // A playback step handled this position.
+  void shown(std::int32_t position) { lastShown_ = position; }
   std::int32_t lastShown() const { return lastShown_; }
 
  private:

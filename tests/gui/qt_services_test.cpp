@@ -230,11 +230,14 @@ TEST(QtFileDialogsTest, FiltersConvertToQtForm) {
     const char* qt;
     const char* selected;
   };
+  // Each entry shows its description as given; the patterns after it match
+  // regardless of case.
   const Case cases[] = {
-      {"Text (*.txt)|*.txt|All Files (*.*)|*.*", 2, "Text (*.txt);;All Files (*.*)", "All Files (*.*)"},
-      {"Record files|*.TXT|All|*.*", 1, "Record files (*.TXT);;All (*.*)", "Record files (*.TXT)"},
-      {"Data|*.csv;*.txt", 1, "Data (*.csv *.txt)", "Data (*.csv *.txt)"},
-      {"Text|*.txt|All|*.*", 7, "Text (*.txt);;All (*.*)", "Text (*.txt)"},
+      {"Text (*.txt)|*.txt|All Files (*.*)|*.*", 2, "Text (*.txt) (*.[tT][xX][tT]);;All Files (*.*) (*.*)",
+       "All Files (*.*) (*.*)"},
+      {"Record files|*.TXT|All|*.*", 1, "Record files (*.[tT][xX][tT]);;All (*.*)", "Record files (*.[tT][xX][tT])"},
+      {"Data|*.csv;*.txt", 1, "Data (*.[cC][sS][vV] *.[tT][xX][tT])", "Data (*.[cC][sS][vV] *.[tT][xX][tT])"},
+      {"Text|*.txt|All|*.*", 7, "Text (*.[tT][xX][tT]);;All (*.*)", "Text (*.[tT][xX][tT])"},
       {"", 1, "", ""},
   };
   for (const auto& c : cases) {

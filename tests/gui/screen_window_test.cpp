@@ -23,6 +23,7 @@
 
 #include "gui_support.h"
 #include "platform/gauges.h"
+#include "platform/qt/list_box_view.h"
 #include "platform/qt/screen_window.h"
 #include "platform/screen.h"
 
@@ -309,25 +310,24 @@ TEST(ScreenWindowList, MillionEntriesShowWithoutCopyAndUserSelectionReachesTheMo
   screen.Records.reserve(1000000);
   for (int i = 0; i < 1000000; ++i) screen.Records.addItem("record " + std::to_string(i));
   screen.show();
-  auto* list = window.builtWidget()->findChild<QListView*>(QStringLiteral("Records"));
+  auto* list = window.builtWidget()->findChild<platform::qt::VirtualList*>(QStringLiteral("Records"));
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list->model()->rowCount(), 1000000);
-  EXPECT_EQ(list->model()->index(999999, 0).data().toString(), QStringLiteral("record 999999"));
+  EXPECT_EQ(list->rowCount(), 1000000);
+  EXPECT_EQ(list->rowText(999999), QStringLiteral("record 999999"));
 
   screen.Records.setListIndex(500000);
   EXPECT_EQ(screen.clicks, 1);
   guitest::processPending();
-  EXPECT_EQ(list->currentIndex().row(), 500000);
+  EXPECT_EQ(list->currentRow(), 500000);
 
-  const QModelIndex row = list->model()->index(500001, 0);
-  list->scrollTo(row);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row).center());
+  list->scrollToRow(500001);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->rowRect(500001).center());
   EXPECT_EQ(screen.Records.listIndex(), 500001);
   EXPECT_EQ(screen.clicks, 2);
 
   screen.Records.clear();
   guitest::processPending();
-  EXPECT_EQ(list->model()->rowCount(), 0);
+  EXPECT_EQ(list->rowCount(), 0);
 }
 
 class KindsScreen : public Screen {

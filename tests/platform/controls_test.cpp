@@ -94,6 +94,46 @@ TEST(ComboBoxes, HoldAnyTextAndSelectEntries) {
   EXPECT_THROW(p.Port.list(5), RunError);
 }
 
+// Entries kept elsewhere: the list reads them one at a time.
+class Numbers : public ListSource {
+ public:
+  std::int32_t count() const override { return n; }
+  std::string entry(std::int32_t i) const override { return "entry " + std::to_string(i); }
+  std::size_t longestEntry() const override { return n > 0 ? entry(n - 1).size() : 0; }
+  std::int32_t n = 0;
+};
+
+TEST(ListBoxes, ShowTheEntriesOfAnOutsideSource) {
+  Panel p;
+  Numbers numbers;
+  int clicks = 0;
+  p.Entries.onClick = [&] { ++clicks; };
+  p.Entries.addItem("own");
+  p.Entries.setSource(&numbers);
+  EXPECT_EQ(p.Entries.listCount(), 0);
+  numbers.n = 3000000;
+  const auto revision = p.Entries.itemsRevision();
+  p.Entries.sourceChanged();
+  EXPECT_GT(p.Entries.itemsRevision(), revision);
+  EXPECT_EQ(p.Entries.listCount(), 3000000);
+  EXPECT_EQ(p.Entries.list(2999999), "entry 2999999");
+  EXPECT_EQ(p.Entries.longestEntry(), 13u);
+  EXPECT_THROW(p.Entries.list(3000000), RunError);
+  p.Entries.setListIndex(2999999);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_THROW(p.Entries.setListIndex(3000000), RunError);
+  // New entries start again from the top, with nothing selected.
+  numbers.n = 2;
+  p.Entries.sourceChanged();
+  EXPECT_EQ(p.Entries.listIndex(), -1);
+  EXPECT_EQ(p.Entries.topIndex(), 0);
+  // Without the source, its own entries are back.
+  p.Entries.setSource(nullptr);
+  EXPECT_EQ(p.Entries.listCount(), 1);
+  EXPECT_EQ(p.Entries.list(0), "own");
+  EXPECT_EQ(p.Entries.longestEntry(), 0u);
+}
+
 TEST(ControlArrays, KeepTheirBoundsAndCheckEveryIndex) {
   Panel p;
   EXPECT_EQ(p.Sparse.lbound(), 0);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QAbstractListModel>
 #include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -25,10 +23,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTreeView>
 
+#include "platform/qt/list_box_view.h"
 #include "platform/qt/qt_text.h"
 
 namespace platform::qt {
@@ -282,111 +280,6 @@ class ComboBoxView : public ViewBase<ComboBox, QComboBox> {
     return w;
   }
   std::vector<std::string> shown_;
-};
-
-// ---- ListBox: a virtual list over the model's entries, no copy.
-
-class ListBoxModel : public QAbstractListModel {
- public:
-  explicit ListBoxModel(ListBox& m, QObject* parent) : QAbstractListModel(parent), m_(m) {}
-  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : count_; }
-  QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole || !index.isValid()) return {};
-    const auto& items = m_.items();
-    const auto row = static_cast<std::size_t>(index.row());
-    // The entries may have changed since the last reset; the view catches up
-    // on the next refresh.
-    if (row >= items.size()) return {};
-    return toQString(items[row]);
-  }
-  // The row count is taken only here, so the view never sees a count that
-  // changed without a reset.
-  void reload() {
-    beginResetModel();
-    count_ = m_.listCount();
-    endResetModel();
-  }
-
- private:
-  ListBox& m_;
-  int count_ = 0;
-};
-
-// Makes the rows as wide as the list's horizontal extent, which gives the
-// horizontal scroll range.
-class ExtentDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  int extent = 0;
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize s = QStyledItemDelegate::sizeHint(option, index);
-    if (extent > s.width()) s.setWidth(extent);
-    return s;
-  }
-};
-
-class ListBoxView : public ViewBase<ListBox, QListView> {
- public:
-  ListBoxView(ListBox& m, QWidget* parent, ViewHost& host) : ViewBase(m, new QListView(parent), host) {
-    QListView* w = w_.data();
-    model_ = new ListBoxModel(m, w);
-    delegate_ = new ExtentDelegate(w);
-    w->setUniformItemSizes(true);
-    w->setItemDelegate(delegate_);
-    w->setModel(model_);
-    w->setSelectionMode(QAbstractItemView::SingleSelection);
-    w->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QObject::connect(w->selectionModel(), &QItemSelectionModel::currentRowChanged, w,
-                     [this](const QModelIndex& current) {
-                       if (updating_ || !current.isValid()) return;
-                       input([this, row = current.row()] { m_.setListIndex(row); });
-                     });
-  }
-  void refresh() override {
-    QListView* w = w_.data();
-    if (!w) return;
-    updating_ = true;
-    if (revision_ != m_.itemsRevision()) {
-      revision_ = m_.itemsRevision();
-      model_->reload();
-      shownIndex_ = -2;
-      shownTop_ = -1;
-    }
-    if (delegate_->extent != m_.horizontalExtent()) {
-      delegate_->extent = m_.horizontalExtent();
-      w->setHorizontalScrollBarPolicy(m_.horizontalExtent() > 0 ? Qt::ScrollBarAsNeeded
-                                                                : Qt::ScrollBarAlwaysOff);
-      w->doItemsLayout();
-    }
-    if (shownIndex_ != m_.listIndex()) {
-      shownIndex_ = m_.listIndex();
-      if (shownIndex_ >= 0 && shownIndex_ < model_->rowCount({})) {
-        const QModelIndex index = model_->index(shownIndex_);
-        w->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        w->scrollTo(index);
-      } else {
-        w->selectionModel()->clearSelection();
-        w->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
-      }
-    }
-    if (shownTop_ != m_.topIndex()) {
-      shownTop_ = m_.topIndex();
-      if (shownTop_ >= 0 && shownTop_ < model_->rowCount({}))
-        w->scrollTo(model_->index(shownTop_), QAbstractItemView::PositionAtTop);
-    }
-    setBackground(w, QPalette::Base, toQColor(m_.backColor()));
-    setForeground(w, QPalette::Text, toQColor(m_.foreColor()));
-    updating_ = false;
-  }
-
- private:
-  ListBoxModel* model_;
-  ExtentDelegate* delegate_;
-  std::uint64_t revision_ = ~std::uint64_t{0};
-  int shownIndex_ = -2;
-  int shownTop_ = -1;
-  bool updating_ = false;
 };
 
 // ---- OptionButton, CheckBox, CommandButton
@@ -849,7 +742,7 @@ std::unique_ptr<ControlView> createControlView(Control& model, QWidget* parent, 
     case ControlKind::ComboBox:
       return std::make_unique<ComboBoxView>(static_cast<ComboBox&>(model), parent, host);
     case ControlKind::ListBox:
-      return std::make_unique<ListBoxView>(static_cast<ListBox&>(model), parent, host);
+      return createListBoxView(static_cast<ListBox&>(model), parent, host);
     case ControlKind::OptionButton:
       return std::make_unique<OptionButtonView>(static_cast<OptionButton&>(model), parent, host);
     case ControlKind::CheckBox:

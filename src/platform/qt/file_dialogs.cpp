@@ -12,6 +12,23 @@
 
 namespace platform::qt {
 
+namespace {
+
+// A pattern that matches file names regardless of case: every letter becomes
+// a choice of its two cases ("*.dat" gives "*.[dD][aA][tT]").
+QString anyCase(const QString& pattern) {
+  QString out;
+  for (const QChar c : pattern) {
+    if (c.isLetter() && c.toLower() != c.toUpper())
+      out += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+    else
+      out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
 QtFilter convertFilter(std::string_view filter, int filterIndex) {
   const QStringList parts = toQString(filter).split(QLatin1Char('|'));
   QStringList entries;
@@ -19,9 +36,9 @@ QtFilter convertFilter(std::string_view filter, int filterIndex) {
     const QString desc = parts[i].trimmed();
     // Qt separates patterns with blanks, the dialog filters with semicolons.
     const QString patterns = parts[i + 1].trimmed().replace(QLatin1Char(';'), QLatin1Char(' '));
-    const QString shown = QLatin1Char('(') + patterns + QLatin1Char(')');
-    // A description that already names its patterns ("Text (*.txt)") keeps them once.
-    entries << (desc.endsWith(shown) ? desc : desc + QLatin1Char(' ') + shown);
+    // The dialog shows the description as given and hides the patterns in
+    // the last parentheses, which match regardless of case.
+    entries << desc + QLatin1String(" (") + anyCase(patterns) + QLatin1Char(')');
   }
   QtFilter out;
   out.filter = entries.join(QLatin1String(";;"));
@@ -30,6 +47,24 @@ QtFilter convertFilter(std::string_view filter, int filterIndex) {
     out.selected = entries[index];
   }
   return out;
+}
+
+void configureDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save) {
+  QString start;
+  if (!request.initialFolder.empty()) start = toQString(nativePath(request.initialFolder));
+  const QtFilter f = convertFilter(request.filter, request.filterIndex);
+  dialog.setWindowTitle(toQString(request.title));
+  // Qt's own dialog on every desktop: it shows the filter texts exactly as
+  // given, which a desktop's dialog may not.
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!start.isEmpty()) dialog.setDirectory(start);
+  if (!f.filter.isEmpty()) {
+    dialog.setNameFilter(f.filter);
+    dialog.selectNameFilter(f.selected);
+  }
+  if (!request.fileName.empty()) dialog.selectFile(toQString(request.fileName));
 }
 
 std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& request) {
@@ -59,20 +94,12 @@ std::optional<std::string> QtFileDialogs::run(const FileDialogRequest& request, 
     return line;
   }
 
-  QString start;
-  if (!request.initialFolder.empty()) start = toQString(nativePath(request.initialFolder));
-  if (!request.fileName.empty()) {
-    const QString name = toQString(request.fileName);
-    start = start.isEmpty() ? name : start + QLatin1Char('/') + name;
-  }
-  const QtFilter f = convertFilter(request.filter, request.filterIndex);
-  QString selected = f.selected;
-  const QString title = toQString(request.title);
-  QWidget* parent = QApplication::activeWindow();
-  const QString chosen = save ? QFileDialog::getSaveFileName(parent, title, start, f.filter, &selected)
-                              : QFileDialog::getOpenFileName(parent, title, start, f.filter, &selected);
-  if (chosen.isEmpty()) return std::nullopt;
-  return fromQString(chosen);
+  QFileDialog dialog(QApplication::activeWindow());
+  configureDialog(dialog, request, save);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+  return fromQString(chosen.front());
 }
 
 }  // namespace platform::qt

@@ -5,19 +5,26 @@
 // dialog is shown: each dialog takes the next line of that file as the chosen
 // path, an empty line (or the end of the file) as a cancel.
 
+#include <QFileDialog>
 #include <QString>
 
 #include "platform/services.h"
 
 namespace platform::qt {
 
-// A "Text (*.txt)|*.txt|All (*.*)|*.*" filter in Qt's form
-// "Text (*.txt);;All (*.*)", with the entry that filterIndex (from 1) selects.
+// A "Text (*.txt)|*.txt|All (*.*)|*.*" filter in Qt's form, each entry its
+// description followed by its patterns made to match regardless of case:
+// "Text (*.txt) (*.[tT][xX][tT]);;All (*.*) (*.*)", with the entry that
+// filterIndex (from 1) selects. A dialog that hides filter details shows the
+// descriptions exactly as given.
 struct QtFilter {
   QString filter;
   QString selected;
 };
 QtFilter convertFilter(std::string_view filter, int filterIndex);
+
+// Sets a dialog up for a request: title, folder, filters, file name, open or save.
+void configureDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
 
 class QtFileDialogs : public FileDialogs {
  public:
