@@ -22,6 +22,7 @@
 #include "recorder/form15.h"
 #include "recorder/form6.h"
 #include "recorder/form7.h"
+#include "settings/form2_tabs.h"
 #include "settings_walk.h"
 #include "shell/form3.h"
 
@@ -43,16 +44,7 @@ TEST_F(SettingsScreen, EachTabShowsExactlyItsFrames) {
                                         "GPS_PortFrame",        "GPS_Sentance_Type",
                                         "RecorderOptionsFrame", "TimeFrame",     "UnitsFrame",
                                         "StartupFrame",         "MainScreenRate", "EFISScreenRate"};
-  const std::vector<std::set<std::string>> shows{
-      {"EFIS_PortFrame"},
-      {"EMS_PortFrame", "EMS_TypeFrame"},
-      {"GPS_PortFrame", "GPS_Sentance_Type"},
-      {},
-      {"RecorderOptionsFrame"},
-      {"TimeFrame", "MainScreenRate", "EFISScreenRate"},
-      {"StartupFrame"},
-      {"UnitsFrame"},
-  };
+  const auto& shows = settingstest::form2TabFrames();
   for (int tab = 1; tab <= 8; ++tab) {
     SCOPED_TRACE(f.TabStrip1.tabCaption(tab));
     clickTab(f, tab);
