@@ -77,10 +77,6 @@ void ProgramFolder::startProgram(App& app) {
   processPending();
 }
 
-}  // namespace guitest
-
-namespace guitest {
-
 QWidget* WindowTest::top(platform::Screen& s) {
   platform::qt::ScreenWindow* w = ui.windowOf(s);
   return w ? w->builtWidget() : nullptr;
