@@ -12,6 +12,12 @@ class App;
 
 namespace config {
 
+// The short settings text of a link as the main window shows it: the speed,
+// the first letter of the parity, the data bits and the stop bits, in lower
+// case ("9600,n,8,1"). Flow control is not part of it.
+std::string settingsText(std::string_view speed, std::string_view parity, std::string_view dataBits,
+                         std::string_view stopBits);
+
 class Config {
  public:
   explicit Config(App& app);

@@ -73,15 +73,6 @@ std::string lowerText(std::string_view s) {
   return out;
 }
 
-// The short settings text of a link, as the main window shows it: speed,
-// first letter of the parity, data bits, stop bits, in lower case
-// ("9600,n,8,1").
-std::string settingsText(const platform::ComboBox& speed, const platform::ComboBox& parity,
-                         const platform::ComboBox& dataBits, const platform::ComboBox& stopBits) {
-  return lowerText(speed.text() + "," + platform::leftText(parity.text(), 1) + "," + dataBits.text() + "," +
-                   stopBits.text());
-}
-
 // The element of that exact name (letter case counts), in table order.
 const Element* findElement(std::string_view tag) {
   for (const Section& section : configurationSections())
@@ -101,6 +92,18 @@ void step(F&& f) {
 }
 
 }  // namespace
+
+std::string settingsText(std::string_view speed, std::string_view parity, std::string_view dataBits,
+                         std::string_view stopBits) {
+  std::string text(speed);
+  text += ',';
+  text += platform::leftText(parity, 1);
+  text += ',';
+  text += dataBits;
+  text += ',';
+  text += stopBits;
+  return lowerText(text);
+}
 
 void Config::loadLine(std::string_view line) {
   // <TAG>value</...> : the tag runs from the first "<" to the first ">"
@@ -155,19 +158,22 @@ void Config::loadConfiguration() {
   step([&] { f1.EFISCommPort.setCaption(f2.EFIS_CommPort.text()); });
   step([&] {
     f1.EFISSettings.setCaption(
-        settingsText(f2.EFIS_PortSpeed, f2.EFIS_PortParity, f2.EFIS_PortDataBits, f2.EFIS_PortStopBits));
+        settingsText(f2.EFIS_PortSpeed.text(), f2.EFIS_PortParity.text(), f2.EFIS_PortDataBits.text(),
+                     f2.EFIS_PortStopBits.text()));
   });
   step([&] { f2.EFIS_PortOK.setBackColor(platform::color::ButtonFace); });
   step([&] { f1.GPSCommPort.setCaption(f2.GPS_CommPort.text()); });
   step([&] {
     f1.GPSSettings.setCaption(
-        settingsText(f2.GPS_PortSpeed, f2.GPS_PortParity, f2.GPS_PortDataBits, f2.GPS_PortStopBits));
+        settingsText(f2.GPS_PortSpeed.text(), f2.GPS_PortParity.text(), f2.GPS_PortDataBits.text(),
+                     f2.GPS_PortStopBits.text()));
   });
   step([&] { f2.GPS_PortOK.setBackColor(platform::color::ButtonFace); });
   step([&] { f1.EMSCommPort.setCaption(f2.EMS_CommPort.text()); });
   step([&] {
     f1.EMSSettings.setCaption(
-        settingsText(f2.EMS_PortSpeed, f2.EMS_PortParity, f2.EMS_PortDataBits, f2.EMS_PortStopBits));
+        settingsText(f2.EMS_PortSpeed.text(), f2.EMS_PortParity.text(), f2.EMS_PortDataBits.text(),
+                     f2.EMS_PortStopBits.text()));
   });
   step([&] { f2.EMS_PortOK.setBackColor(platform::color::ButtonFace); });
 

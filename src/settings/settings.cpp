@@ -5,6 +5,8 @@
 
 #include "app/app.h"
 #include "config/config.h"
+#include "devices/devices.h"
+#include "devices/serial_links.h"
 #include "recorder/form6.h"
 #include "screens/dynon_gauges.h"
 #include "screens/form4.h"
@@ -12,6 +14,7 @@
 #include "screens/screen_setups.h"
 #include "screens/screens.h"
 #include "settings/form2.h"
+#include "settings/instrument_limits.h"
 #include "shell/form1.h"
 #include "shell/shell.h"
 
@@ -35,15 +38,34 @@ void enableGroup(const SourceGroup& g) {
 
 }  // namespace
 
-Settings::Settings(App& app) : app_(app) {}
+Settings::Settings(App& app) : app_(app), limits_(std::make_unique<InstrumentLimits>(app)) {}
 Settings::~Settings() = default;
 
 void Settings::wire(ScreenId id) {
+  if (id == ScreenId::form13) limits_->wire();
   if (id != ScreenId::Form2) return;
   Form2& f = app_.form2();
   f.TabStrip1.onClick = [this] { TabStrip1_Click(); };
+  f.InstrumentSettingButton.onClick = [this] { InstrumentSettingButton_Click(); };
   f.CancelButton.onClick = [this] { CancelButton_Click(); };
   f.SaveConfig.onClick = [this] { SaveConfig_Click(); };
+  f.Command1.onClick = [this] { Command1_Click(); };
+  f.Command2.onClick = [this] { Command2_Click(); };
+  f.DataFolder.onClick = [this] { DataFolder_Click(); };
+
+  wirePortLists();
+  f.EFIS_PortOK.onClick = [this] { EFIS_PortOK_Click(); };
+  f.EMS_PortOK.onClick = [this] { EMS_PortOK_Click(); };
+  f.GPS_PortOK.onClick = [this] { GPS_PortOK_Click(); };
+
+  f.EFIS_ShowDataButton.onClick = [this] { EFIS_ShowDataButton_Click(); };
+  f.EMS_ShowDataButton.onClick = [this] { EMS_ShowDataButton_Click(); };
+  f.GPS_ShowDataButton.onClick = [this] { GPS_ShowDataButton_Click(); };
+  f.EFIS_ShowDataScreen.onClick = [this] { EFIS_ShowDataScreen_Click(); };
+  f.EMS_ShowDataScreen.onClick = [this] { EMS_ShowDataScreen_Click(); };
+  f.GPS_ShowDataScreen.onClick = [this] { GPS_ShowDataScreen_Click(); };
+  f.EFIS_ShowFileButton.onClick = [this] { EFIS_ShowFileButton_Click(); };
+  f.EMS_ShowFileButton.onClick = [this] { EMS_ShowFileButton_Click(); };
 
   f.GPS_Sentance_NMEA.onClick = [this] { SelectGPSToUse(); };
   f.GPS_Sentance_Garmin.onClick = [this] { SelectGPSToUse(); };
@@ -136,25 +158,6 @@ void Settings::SelectGPSToUse() {
     s->clear();
 }
 
-void Settings::CancelButton_Click() {
-  // A click that a running export takes at one of its pauses stops it before
-  // its next row; the reload and the rest follow once it has ended.
-  if (platform::EventHold& hold = app_.scheduler().hold(); hold.active()) {
-    app_.ConvertAbort = true;
-    hold.stopWith([this] { CancelButton_Click(); });
-    return;
-  }
-  Form2& f = app_.form2();
-  app_.LoadConfigRequest = true;
-  app_.config().LoadSaveFiles();
-  LoadDataFolder();
-  app_.config().UpdateNow_Click();
-  f.EFIS_PortOK.setBackColor(platform::color::ButtonFace);
-  f.GPS_PortOK.setBackColor(platform::color::ButtonFace);
-  f.EMS_PortOK.setBackColor(platform::color::ButtonFace);
-  app_.ConvertAbort = true;
-}
-
 void Settings::Update_Form2_data() {
   EnableSourceControls();
 }
@@ -222,17 +225,17 @@ void Settings::ShowStartStopButton_Click() {
 
 void Settings::EMSDYNON_Click() {
   Update_Form2_data();
+  // While a Grand Rapids type was chosen the watchdog may have put a frame
+  // header in the engine link's delimiter; Dynon lines end with a carriage
+  // return, and without it they would pile up unread. The link stays open.
+  const auto& link = app_.devices().links().MSPort3;
+  if (link && link->PortOpen()) link->setReadDelimiter("\r");
 }
 
 void Settings::RealTime_Click() {
   // Back to real time also leaves the one-second mode of F8.
   app_.OneSecondSample = false;
   app_.config().UpdateNow_Click();
-}
-
-void Settings::SaveConfig_Click() {
-  TabStrip1_Click();
-  app_.shell().SaveConfig_Click();
 }
 
 }  // namespace settings

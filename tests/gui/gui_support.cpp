@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QTest>
 #include <QThread>
 #include <QWidget>
 
@@ -74,6 +75,27 @@ void ProgramFolder::startProgram(App& app) {
   ASSERT_TRUE(processUntil([&] { return !delay.enabled() && !delay.running(); }))
       << "the start sequence did not run";
   processPending();
+}
+
+QWidget* WindowTest::top(platform::Screen& s) {
+  platform::qt::ScreenWindow* w = ui.windowOf(s);
+  return w ? w->builtWidget() : nullptr;
+}
+
+bool WindowTest::onView(platform::Screen& s) {
+  QWidget* w = top(s);
+  return w && w->isVisible();
+}
+
+void WindowTest::click(QWidget* w, std::optional<QPoint> at) {
+  ASSERT_NE(w, nullptr);
+  QTest::mouseClick(w, Qt::LeftButton, {}, at.value_or(QPoint()));
+  processPending();
+}
+
+void WindowTest::shot(platform::Screen& s, const char* name) {
+  processPending();
+  EXPECT_TRUE(saveShot(s, QString::fromLatin1(name))) << name;
 }
 
 }  // namespace guitest

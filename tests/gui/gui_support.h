@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -63,11 +64,21 @@ enum class IconFile { Valid, Unreadable, Missing };
 // The Qt services over a temporary program folder.
 class ProgramFolder : public testing::Test {
  protected:
+  // The home folder is the program folder too, so a recorder folder "C:\..."
+  // never lands in the real one.
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
     setenv("TALBREN_PROGRAM_DIR", folder.path().toLocal8Bit().constData(), 1);
+    if (const char* home = getenv("HOME")) oldHome_ = home;
+    setenv("HOME", folder.path().toLocal8Bit().constData(), 1);
   }
-  void TearDown() override { unsetenv("TALBREN_PROGRAM_DIR"); }
+  void TearDown() override {
+    unsetenv("TALBREN_PROGRAM_DIR");
+    if (oldHome_)
+      setenv("HOME", oldHome_->c_str(), 1);
+    else
+      unsetenv("HOME");
+  }
   void writeIcon(IconFile kind);
   // Starts the program and waits until its start sequence (1.5 s on) has
   // run, so that it changes no screen's visibility in the middle of a test.
@@ -82,6 +93,27 @@ class ProgramFolder : public testing::Test {
   platform::qt::QtTray tray;
   platform::qt::QtSerialFactory serial;
   platform::qt::QtUiHost ui;
+
+ private:
+  std::optional<std::string> oldHome_;
+};
+
+// A test that drives the program's own windows: widgets are found by object
+// name and clicked with the mouse, and screens are saved as screenshots.
+class WindowTest : public ProgramFolder {
+ protected:
+  // The window built for the screen, null before it was first shown.
+  QWidget* top(platform::Screen& s);
+  bool onView(platform::Screen& s);
+  template <class W>
+  W* find(platform::Screen& s, const char* name) {
+    QWidget* w = top(s);
+    return w ? w->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+  }
+  // A press and release of the left button on the widget (at its centre, or
+  // at the point given), then the events it started.
+  void click(QWidget* w, std::optional<QPoint> at = std::nullopt);
+  void shot(platform::Screen& s, const char* name);
 };
 
 }  // namespace guitest

@@ -9,6 +9,7 @@
 #include "config/config_fixture.h"
 #include "recorder/form6.h"
 #include "screens/form4.h"
+#include "settings/form2_tabs.h"
 
 namespace configtest {
 namespace {
@@ -21,16 +22,7 @@ TEST_F(SettingsTest, EachTabShowsItsOwnFrames) {
                                           &f.GPS_PortFrame,  &f.GPS_Sentance_Type, &f.RecorderOptionsFrame,
                                           &f.TimeFrame,      &f.UnitsFrame,        &f.StartupFrame,
                                           &f.MainScreenRate, &f.EFISScreenRate};
-  const std::vector<std::set<std::string>> shows{
-      {"EFIS_PortFrame"},
-      {"EMS_PortFrame", "EMS_TypeFrame"},
-      {"GPS_PortFrame", "GPS_Sentance_Type"},
-      {},
-      {"RecorderOptionsFrame"},
-      {"TimeFrame", "MainScreenRate", "EFISScreenRate"},
-      {"StartupFrame"},
-      {"UnitsFrame"},
-  };
+  const auto& shows = settingstest::form2TabFrames();
   // The screen opens on tab 1, so it comes last, after a real change.
   for (int tab : {2, 3, 4, 5, 6, 7, 8, 1}) {
     f.TabStrip1.selectTab(tab);

@@ -107,6 +107,7 @@ void FakeSerialLink::openPort() {
 }
 
 void FakeSerialLink::closePort() {
+  if (failClose) throw platform::SerialError(failText);
   open_ = false;
   ++closes;
 }

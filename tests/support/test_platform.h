@@ -107,6 +107,8 @@ class FakeSerialLink : public platform::SerialLink {
   std::vector<std::string> writes;
   std::vector<int> ports;
   bool failOpen = false;
+  // Closing fails too (the port stays open).
+  bool failClose = false;
   std::string failText = "The port is not available";
   int opens = 0;
   int closes = 0;

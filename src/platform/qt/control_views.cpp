@@ -96,6 +96,14 @@ class Clickable : public Base {
   }
 };
 
+// Captions show "&" as itself; the toolkit would otherwise take it as the
+// mark of a keyboard shortcut and underline the next letter instead.
+QString literalCaption(const std::string& caption) {
+  QString text = toQString(caption);
+  text.replace(QLatin1Char('&'), QLatin1String("&&"));
+  return text;
+}
+
 template <class Model, class Widget>
 class ViewBase : public ControlView {
  public:
@@ -163,12 +171,36 @@ class LabelView : public ViewBase<Label, QLabel> {
 
 // ---- TextBox
 
+// A press places the cursor as in any editor; the button coming up inside the
+// box is the box's Click. Focus gained with Tab, and typing, are no click.
+class ClickableLineEdit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    pressed_ = e->button() == Qt::LeftButton;
+    QLineEdit::mousePressEvent(e);
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    QLineEdit::mouseReleaseEvent(e);
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    if (click && onClick) onClick();
+  }
+
+ private:
+  bool pressed_ = false;
+};
+
 class LineEditView : public ViewBase<TextBox, QLineEdit> {
  public:
-  LineEditView(TextBox& m, QWidget* parent, ViewHost& host) : ViewBase(m, new QLineEdit(parent), host) {
+  LineEditView(TextBox& m, QWidget* parent, ViewHost& host) : ViewBase(m, new ClickableLineEdit(parent), host) {
     QObject::connect(w_.data(), &QLineEdit::textEdited, w_.data(), [this](const QString& text) {
       input([this, t = fromQString(text)] { m_.setText(t); });
     });
+    static_cast<ClickableLineEdit*>(w_.data())->onClick = [this] { input([this] { m_.click(); }); };
   }
   void refresh() override {
     QLineEdit* w = w_.data();
@@ -276,7 +308,7 @@ class OptionButtonView : public ViewBase<OptionButton, QRadioButton> {
     QRadioButton* w = w_.data();
     if (!w) return;
     const QSignalBlocker block(w);
-    const QString text = toQString(m_.caption());
+    const QString text = literalCaption(m_.caption());
     if (w->text() != text) w->setText(text);
     if (w->isChecked() != m_.value()) w->setChecked(m_.value());
     setForeground(w, QPalette::WindowText, toQColor(m_.foreColor()));
@@ -296,7 +328,7 @@ class CheckBoxView : public ViewBase<CheckBox, QCheckBox> {
     QCheckBox* w = w_.data();
     if (!w) return;
     const QSignalBlocker block(w);
-    const QString text = toQString(m_.caption());
+    const QString text = literalCaption(m_.caption());
     if (w->text() != text) w->setText(text);
     const Qt::CheckState state =
         m_.value() == 1 ? Qt::Checked : (m_.value() == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
@@ -317,7 +349,7 @@ class CommandButtonView : public ViewBase<CommandButton, QPushButton> {
   void refresh() override {
     QPushButton* w = w_.data();
     if (!w) return;
-    const QString text = toQString(m_.caption());
+    const QString text = literalCaption(m_.caption());
     if (w->text() != text) w->setText(text);
     // Only a graphical button shows its own back colour.
     const OleColor back = m_.graphical() ? m_.backColor() : color::ButtonFace;
@@ -349,7 +381,7 @@ class FrameView : public ViewBase<Frame, QGroupBox> {
   void refresh() override {
     auto* w = static_cast<FrameWidget*>(w_.data());
     if (!w) return;
-    const QString title = m_.border() ? toQString(m_.caption()) : QString();
+    const QString title = m_.border() ? literalCaption(m_.caption()) : QString();
     if (w->title() != title) w->setTitle(title);
     if (w->border != m_.border()) {
       w->border = m_.border();
@@ -602,7 +634,7 @@ class TabStripView : public ViewBase<TabStrip, QTabBar> {
     if (shown_ != m_.tabs()) {
       shown_ = m_.tabs();
       while (w->count() > 0) w->removeTab(w->count() - 1);
-      for (const auto& caption : shown_) w->addTab(toQString(caption));
+      for (const auto& caption : shown_) w->addTab(literalCaption(caption));
     }
     if (w->currentIndex() != m_.selectedTab() - 1) w->setCurrentIndex(m_.selectedTab() - 1);
   }
