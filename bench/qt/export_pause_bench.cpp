@@ -24,6 +24,7 @@
 
 #include "app/app.h"
 #include "bench_files.h"
+#include "qt/qt_bench_main.h"
 #include "platform/qt/qt_scheduler.h"
 #include "platform/qt/qt_serial.h"
 #include "platform/qt/screen_window.h"
@@ -170,11 +171,4 @@ BENCHMARK(ExportCancel)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }

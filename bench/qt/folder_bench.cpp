@@ -17,6 +17,7 @@
 
 #include "app/app.h"
 #include "bench_files.h"
+#include "qt/qt_bench_main.h"
 #include "platform/qt/screen_window.h"
 #include "recorder/folder_manager.h"
 #include "recorder/form6.h"
@@ -88,11 +89,4 @@ BENCHMARK(FolderColumnClick)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }

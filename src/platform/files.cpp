@@ -128,6 +128,23 @@ void removeLeftovers(const std::string& path) {
   for (const std::string& s : stale) ::unlink(s.c_str());
 }
 
+// A file about to be replaced by a new one: false when there is none yet.
+// The file a link points to is replaced, not the link (p becomes its path);
+// a folder is refused (75), and so is a file that exists and may not be
+// written (70), which is never replaced behind the user's back.
+bool replaceable(std::string& p, struct stat& st) {
+  if (::stat(p.c_str(), &st) != 0) return false;
+  struct stat lst {};
+  if (::lstat(p.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+    std::error_code ec;
+    const auto target = std::filesystem::canonical(p, ec);
+    if (!ec) p = target.string();
+  }
+  if (S_ISDIR(st.st_mode)) fail(EISDIR, p);
+  if (::access(p.c_str(), W_OK) != 0) fail(errno, p);
+  return true;
+}
+
 // Writes data over the start of an existing file and then cuts the file to
 // its length, never truncating first: an interruption leaves the new text's
 // beginning and the old text's end.
@@ -322,20 +339,7 @@ void writeBytes(const std::string& path, std::string_view data) {
 void writeBytesAtomic(const std::string& path, std::string_view data) {
   std::string p = nativePath(path);
   struct stat st {};
-  bool exists = ::stat(p.c_str(), &st) == 0;
-  if (exists) {
-    // Replace the file a link points to, not the link.
-    struct stat lst {};
-    if (::lstat(p.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-      std::error_code ec;
-      const auto target = std::filesystem::canonical(p, ec);
-      if (!ec) p = target.string();
-    }
-    if (S_ISDIR(st.st_mode)) fail(EISDIR, p);
-    // A file that exists and may not be written is never replaced behind the
-    // user's back.
-    if (::access(p.c_str(), W_OK) != 0) fail(errno, p);
-  }
+  const bool exists = replaceable(p, st);
 
   const std::string tmp = p + ".tmp-" + std::to_string(::getpid());
   const int fd = openFile(tmp, O_WRONLY | O_CREAT | O_TRUNC);
@@ -462,18 +466,7 @@ constexpr std::size_t kWriterBuffer = std::size_t{256} << 10;
 
 NewFileWriter::NewFileWriter(const std::string& path) : path_(nativePath(path)) {
   struct stat st {};
-  const bool exists = ::stat(path_.c_str(), &st) == 0;
-  if (exists) {
-    // The file a link points to is replaced, not the link.
-    struct stat lst {};
-    if (::lstat(path_.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-      std::error_code ec;
-      const auto target = std::filesystem::canonical(path_, ec);
-      if (!ec) path_ = target.string();
-    }
-    if (S_ISDIR(st.st_mode)) fail(EISDIR, path_);
-    if (::access(path_.c_str(), W_OK) != 0) fail(errno, path_);
-  }
+  const bool exists = replaceable(path_, st);
   temporary_ = path_ + ".tmp-" + std::to_string(::getpid());
   fd_ = openFile(temporary_, O_WRONLY | O_CREAT | O_TRUNC);
   // The error is the file's own: a missing folder, a folder that takes no file.

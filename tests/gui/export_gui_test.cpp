@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -51,21 +50,19 @@ void postClick(QWidget* w) {
                                                  Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
 
+// The recorder folder lies in the temporary home folder; the program's
+// windows are those of the pausing host.
 class ExportWidgets : public guitest::ProgramFolder {
  protected:
   void SetUp() override {
     ProgramFolder::SetUp();
-    ASSERT_TRUE(home.isValid());
-    oldHome_ = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-    records = home.path().toStdString() + "/records";
+    records = folder.path().toStdString() + "/records";
     platform::createFolder(records);
     app = std::make_unique<App>(Services{scheduler, clock, boxes, dialogs, tray, serial, host});
     app->form1().RecorderFolderName.setCaption(records);
   }
   void TearDown() override {
     app.reset();
-    setenv("HOME", oldHome_.c_str(), 1);
     ProgramFolder::TearDown();
   }
   template <class W>
@@ -75,8 +72,6 @@ class ExportWidgets : public guitest::ProgramFolder {
     return top ? top->findChild<W*>(QString::fromLatin1(name)) : nullptr;
   }
 
-  QTemporaryDir home;
-  std::string oldHome_;
   std::string records;
   testsupport::ScriptedFileDialogs dialogs;
   PausingHost host;

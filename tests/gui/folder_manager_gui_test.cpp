@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,31 +24,23 @@
 
 namespace {
 
-class FolderWidgets : public guitest::ProgramFolder {
+// The recorder folder lies in the temporary home folder.
+class FolderWidgets : public guitest::WindowTest {
  protected:
   void SetUp() override {
-    ProgramFolder::SetUp();
-    ASSERT_TRUE(home.isValid());
-    oldHome_ = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("HOME", home.path().toLocal8Bit().constData(), 1);
-    records = home.path().toStdString() + "/records";
+    WindowTest::SetUp();
+    records = folder.path().toStdString() + "/records";
     platform::createFolder(records);
     app = std::make_unique<App>(services());
     app->form1().RecorderFolderName.setCaption(records);
   }
   void TearDown() override {
     app.reset();
-    setenv("HOME", oldHome_.c_str(), 1);
-    ProgramFolder::TearDown();
+    WindowTest::TearDown();
   }
   void make(const std::string& name, std::uintmax_t size) {
     testsupport::writeFile(records + "/" + name, "");
     std::filesystem::resize_file(records + "/" + name, size);
-  }
-  template <class W>
-  W* find(const char* name) {
-    QWidget* top = ui.windowOf(app->form6())->widgetUpToDate();
-    return top ? top->findChild<W*>(QString::fromLatin1(name)) : nullptr;
   }
   std::vector<std::string> shownNames(QTreeView* view) {
     std::vector<std::string> out;
@@ -58,8 +49,6 @@ class FolderWidgets : public guitest::ProgramFolder {
     return out;
   }
 
-  QTemporaryDir home;
-  std::string oldHome_;
   std::string records;
   std::unique_ptr<App> app;
 };
@@ -78,46 +67,39 @@ TEST_F(FolderWidgets, ListingColumnClickPurgeAndDeleteOnScreen) {
   app->recorder().populatedirectory();
   f6.show();
   guitest::processPending();
-  auto* view = find<QTreeView>("ListView1");
+  auto* view = find<QTreeView>(f6, "ListView1");
   ASSERT_NE(view, nullptr);
   ASSERT_EQ(view->model()->rowCount(), 8);
   EXPECT_EQ(view->model()->index(2, 1).data().toString(), QStringLiteral("EFIS"));
   EXPECT_EQ(view->model()->index(2, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 255));
   EXPECT_EQ(view->model()->index(2, 0).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 0));
-  EXPECT_TRUE(guitest::saveShot(f6, QStringLiteral("form6_listing")));
+  shot(f6, "form6_listing");
 
   // SIZE: the header clicked, the rows by size as numbers.
   QHeaderView* header = view->header();
   const QPoint sizeHeader(header->sectionViewportPosition(3) + header->sectionSize(3) / 2, header->height() / 2);
-  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeHeader);
-  guitest::processPending();
+  click(header->viewport(), sizeHeader);
   EXPECT_EQ(shownNames(view), (std::vector<std::string>{"notes.csv", "TBRC_101908.txt", "TBRC_GPS_101908_14.DAT",
                                                         "TBRC_101908.TXT", "TBRC_EMS_101908_14.DAT",
                                                         "TBRC_EFIS_101901_14.DAT", "TBRC_EFIS_101902_14.DAT",
                                                         "TBRC_EFIS_101903_14.DAT"}));
   EXPECT_EQ(view->model()->index(0, 3).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 255));
-  EXPECT_TRUE(guitest::saveShot(f6, QStringLiteral("form6_column_click")));
+  shot(f6, "form6_column_click");
 
   // PURGE FILES: the two newest EFIS files stay (the second passes 1 GB).
-  auto* purge = find<QPushButton>("PurgeFilesButton");
-  ASSERT_NE(purge, nullptr);
-  QTest::mouseClick(purge, Qt::LeftButton);
-  guitest::processPending();
+  click(find<QPushButton>(f6, "PurgeFilesButton"));
   EXPECT_EQ(view->model()->rowCount(), 7);
   EXPECT_EQ(f6.EFISFiles.caption(), "2");
   EXPECT_EQ(f6.EFISFileSize.caption(), "1.200");
   EXPECT_TRUE(boxes.texts.empty());
-  EXPECT_TRUE(guitest::saveShot(f6, QStringLiteral("form6_purge")));
+  shot(f6, "form6_purge");
 
   // DELETE FILE on a clicked row; the question is answered Yes.
   std::vector<std::string> names = shownNames(view);
   const auto row = static_cast<int>(std::find(names.begin(), names.end(), "notes.csv") - names.begin());
   ASSERT_LT(row, 7);
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
-  auto* remove = find<QPushButton>("DeleteFileButton");
-  ASSERT_NE(remove, nullptr);
-  QTest::mouseClick(remove, Qt::LeftButton);
-  guitest::processPending();
+  click(view->viewport(), view->visualRect(view->model()->index(row, 0)).center());
+  click(find<QPushButton>(f6, "DeleteFileButton"));
   ASSERT_EQ(boxes.texts.size(), 1u);
   EXPECT_EQ(boxes.texts[0], "DELETE -  notes.csv\r\n\r\nDo you want to continue ?");
   EXPECT_FALSE(platform::fileExists(records + "/notes.csv"));

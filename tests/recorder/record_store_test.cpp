@@ -16,6 +16,16 @@ namespace {
 
 using recorder::RecordStore;
 
+// A random file of CRs, LFs, commas, quotes and text, every other one under
+// the title row of a CSV file.
+std::string randomFile(std::mt19937& random, int n, unsigned maxLength) {
+  const std::string alphabet = "ab\r\n,\"";
+  std::string bytes = n % 2 ? "t,\"EMS raw data\"\r\n" : "";
+  const auto length = random() % maxLength;
+  for (unsigned i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
+  return bytes;
+}
+
 // Random files of CRs, LFs, commas, quotes and text, read with read pieces of
 // every small size, so that every line end and every field falls across a
 // piece's edge somewhere.
@@ -23,11 +33,8 @@ TEST(RecordStore, LinesAndFieldsDoNotDependOnWhereTheReadPiecesEnd) {
   testsupport::TempDir dir;
   const std::string path = dir.file("random.dat");
   std::mt19937 random(7);
-  const std::string alphabet = "ab\r\n,\"";
   for (int n = 0; n < 400; ++n) {
-    std::string bytes = n % 2 ? "t,\"EMS raw data\"\r\n" : "";
-    const int length = static_cast<int>(random() % 48);
-    for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
+    const std::string bytes = randomFile(random, n, 48);
     testsupport::writeFile(path, bytes);
     const testsupport::StoreReading lines{testsupport::linesByTheRule(bytes), 0};
     const testsupport::StoreReading fields = testsupport::readStore(path, true, RecordStore::kReadBuffer);
@@ -39,19 +46,14 @@ TEST(RecordStore, LinesAndFieldsDoNotDependOnWhereTheReadPiecesEnd) {
   }
 }
 
-// A file a little over twice the store's 2 MiB buffer, read once for every
-// placement of the line ends against the buffer's edges.
 // Reading in order a piece at a time gives every record as reading it alone
 // does, wherever the pieces end, also once the file has been cut short.
 TEST(RecordStore, ReadingInOrderGivesTheRecordsAsReadingEachAlone) {
   testsupport::TempDir dir;
   const std::string path = dir.file("random.dat");
   std::mt19937 random(11);
-  const std::string alphabet = "ab\r\n,\"";
   for (int n = 0; n < 200; ++n) {
-    std::string bytes = n % 2 ? "t,\"EMS raw data\"\r\n" : "";
-    const int length = static_cast<int>(random() % 64);
-    for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
+    const std::string bytes = randomFile(random, n, 64);
     testsupport::writeFile(path, bytes);
     RecordStore store;
     store.open(path);
@@ -78,6 +80,8 @@ TEST(RecordStore, ReadingInOrderGivesTheRecordsAsReadingEachAlone) {
   }
 }
 
+// A file a little over twice the store's 2 MiB buffer, read once for every
+// placement of the line ends against the buffer's edges.
 TEST(RecordStore, LineEndsAcrossTheReadBufferSplitNoRecord) {
   testsupport::TempDir dir;
   const std::string text = "14050932-053-0127123051401000-015-02010050000004A2C";
