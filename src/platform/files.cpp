@@ -411,6 +411,11 @@ std::size_t PendingLines::dropOldest(std::size_t limit) {
   return dropped;
 }
 
+void PendingLines::addInFront(std::string_view lines) {
+  if (begun_) return;
+  text_.insert(0, lines);
+}
+
 void PendingLines::clear() {
   text_.clear();
   begun_ = false;

@@ -154,6 +154,9 @@ class PendingLines {
   std::size_t size() const { return text_.size(); }
   const std::string& text() const { return text_; }
   void add(std::string_view lines) { text_ += lines; }
+  // Puts lines in front of everything held; nothing when the front finishes
+  // a line begun in the file, which must come first.
+  void addInFront(std::string_view lines);
   // Appends all of it to the file and empties itself; on a failure keeps
   // what is not in the file and throws the FileError.
   void appendTo(const std::string& path);

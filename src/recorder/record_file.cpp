@@ -81,6 +81,12 @@ void appendCreatingFolder(const std::string& path, platform::PendingLines& lines
   lines.appendTo(path);
 }
 
+// Whether held text begins with a heading: the Grand Rapids note or the line
+// of column titles. A record line begins with the computer's time instead.
+bool startsSection(std::string_view text) {
+  return text.starts_with(kGrandRapidsNote) || text.starts_with("COMPUTER TIME\t");
+}
+
 }  // namespace
 
 std::string recordFileErrorMessage(int number, std::string_view heading) {
@@ -181,9 +187,16 @@ void Recorder::writeBuffer() {
   // Until start-up has applied the configured folder the lines are only
   // gathered: no file is known yet.
   if (RecordBuffer.empty() || bufferPath_.empty()) return;
+  // A record file that went away after it was written (deleted by hand or by
+  // a purge) is made anew with a heading, so its records never stand without
+  // their column titles.
+  if (writtenPath_ == bufferPath_ && !startsSection(RecordBuffer.text()) &&
+      !platform::fileExists(bufferPath_))
+    RecordBuffer.addInFront(sectionHeading());
   // A write lands whole or not at all: lines of a failed write stay held, in
   // order, and go out with the next write that succeeds.
   appendCreatingFolder(bufferPath_, RecordBuffer);
+  writtenPath_ = bufferPath_;
   failing_ = false;
 }
 
@@ -226,17 +239,22 @@ void Recorder::report(const Failure& failure) {
                      platform::msg::OkOnly, "");
 }
 
+std::string Recorder::sectionHeading() {
+  std::string text;
+  // The note depends on the monitor type alone, also with its port "NONE".
+  if (app_.form2().EMSGRANDRAPIDS.value()) {
+    text += kGrandRapidsNote;
+    text += kLineEnd;
+  }
+  text += headerLine();
+  text += kLineEnd;
+  return text;
+}
+
 void Recorder::StartNewFile() {
   Failure failure;
   try {
-    std::string text;
-    // The note depends on the monitor type alone, also with its port "NONE".
-    if (app_.form2().EMSGRANDRAPIDS.value()) {
-      text += kGrandRapidsNote;
-      text += kLineEnd;
-    }
-    text += headerLine();
-    text += kLineEnd;
+    const std::string text = sectionHeading();
     retarget(failure);
     // Records still gathered go out first, so none stands under this header.
     RecordBuffer.add(text);

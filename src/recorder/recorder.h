@@ -75,6 +75,8 @@ class Recorder {
   };
 
   std::string headerLine();
+  // The Grand Rapids note where it applies, and the header line.
+  std::string sectionHeading();
   std::string recordLine();
   bool bufferedInterval();
   // Makes the day's record file the file the buffer gathers for; lines still
@@ -102,6 +104,8 @@ class Recorder {
   // not applied the recorder folder).
   platform::PendingLines RecordBuffer;
   std::string bufferPath_;
+  // The record file the last write went to.
+  std::string writtenPath_;
   // Records gathered since the last write in the buffered intervals, 0 to 60.
   std::int16_t BufferedRecordCount = 0;
   // Set from a failed write until the next write succeeds: one message tells

@@ -350,6 +350,38 @@ TEST_F(RecordFile, MissingFolder_IsCreatedAndNothingIsLost) {
   EXPECT_TRUE(platform.messages.shown.empty());
 }
 
+// The record file goes away while recording (a purge or a delete by hand):
+// the next write makes it anew under a header of its own, whether records go
+// out one by one or gathered.
+TEST_F(RecordFile, DeletedWhileRecording_IsMadeAnewWithAHeader) {
+  struct Case {
+    const char* what;
+    platform::OptionButton& interval;
+    int intervalMs;
+    int batch;
+  };
+  const Case cases[] = {{"one by one", f2().IntervalOneSecond, 1000, 1},
+                        {"gathered", f2().IntervalHalfSecond, 250, 61}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::remove(file().c_str());
+    app->NewFilePending = true;
+    chooseInterval(c.interval, c.intervalMs);
+    auto records = [&](const std::string& caption) {
+      f1().ComputerTime.setCaption(caption);
+      for (int i = 0; i < c.batch; ++i) rec().RecordStep();
+    };
+    records("before");
+    ASSERT_EQ(count(file()).records, c.batch);
+    std::remove(file().c_str());
+    records("after");
+    std::string expected = "COMPUTER TIME\tUNITS\t\r\n";
+    for (int i = 0; i < c.batch; ++i) expected += "after\tKNOTS/FEET\t\r\n";
+    EXPECT_EQ(testsupport::readFile(file()), expected);
+  }
+  EXPECT_TRUE(platform.messages.shown.empty());
+}
+
 TEST_F(RecordFile, ReadOnlyFile_OneMessageThenRecordingResumesWithNothingLost) {
   chooseInterval(f2().IntervalOneSecond, 1000);
   testsupport::writeFile(file(), "");
