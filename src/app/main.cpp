@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <string>
 #include <thread>
 
 #include <QApplication>
@@ -98,6 +99,21 @@ int main(int argc, char** argv) {
         app.form2().StartupDisplayScreen[index].setValue(true);
         if (tick) tick();
       };
+  }
+  // TALBREN_START_CLICK=<screen>.<control> clicks that control once the
+  // start screen is on view, as the user would: Form1.Command4 (ENGINE
+  // INSTRUMENTS) opens the gauge screen of the engine monitor type, which no
+  // start-screen option shows for a Grand Rapids monitor.
+  if (const char* click = std::getenv("TALBREN_START_CLICK"); click && *click) {
+    startupDelay.onTick = [&app, target = std::string(click), tick = startupDelay.onTick] {
+      if (tick) tick();
+      const std::size_t dot = target.find('.');
+      if (dot == std::string::npos) return;
+      for (ScreenId id : kAllScreens) {
+        if (target.compare(0, dot, screenName(id)) != 0) continue;
+        if (platform::Control* c = app.screen(id).findControl(target.substr(dot + 1))) c->click();
+      }
+    };
   }
   // TALBREN_LOOP_STATS=<file> measures how long the running event loop is
   // ever held up (platform/qt/loop_stats.h), from the end of the start
