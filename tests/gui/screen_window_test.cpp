@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
@@ -138,6 +140,48 @@ TEST_F(ScreenWindowTest, ChangesWhileShownAreAppliedOnTheNextTurnOfTheLoop) {
   EXPECT_EQ(label->text(), QStringLiteral("second"));
   screen.show();
   EXPECT_EQ(label->text(), QStringLiteral("third"));
+}
+
+// Counts the paints of a widget and what it showed at each.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QLabel* label) : label_(label) { label->installEventFilter(this); }
+  std::vector<QString> shown;
+
+ protected:
+  bool eventFilter(QObject* target, QEvent* e) override {
+    if (target == label_ && e->type() == QEvent::Paint) shown.push_back(label_->text());
+    return false;
+  }
+
+ private:
+  QLabel* label_;
+};
+
+TEST_F(ScreenWindowTest, TheWindowPaintsAtMostOncePerDisplayFrameAndPaintsTheLatestState) {
+  screen.show();
+  auto* label = find<QLabel>("Caption");
+  ASSERT_NE(label, nullptr);
+  PaintWatch watch(label);
+  ASSERT_TRUE(guitest::processUntil([&] { return !watch.shown.empty(); })) << "the first paint";
+
+  const qreal rate = window.builtWidget()->screen()->refreshRate();
+  const double frameMs = 1000.0 / (rate >= 10 && rate <= 1000 ? rate : 60);
+  QElapsedTimer clock;
+  clock.start();
+  const std::size_t before = watch.shown.size();
+  // Every change is in the widget on the next turn of the loop; only the
+  // painting waits for the frame.
+  for (int i = 1; i <= 200; ++i) {
+    screen.Caption.setCaption("value " + std::to_string(i));
+    guitest::processPending();
+    ASSERT_EQ(label->text(), QString::fromStdString("value " + std::to_string(i)));
+  }
+  EXPECT_TRUE(guitest::processUntil([&] { return watch.shown.back() == QStringLiteral("value 200"); }))
+      << "a paint of the last value";
+  const auto paints = static_cast<double>(watch.shown.size() - before);
+  EXPECT_LE(paints, static_cast<double>(clock.elapsed()) / frameMs + 2)
+      << "paints in " << clock.elapsed() << " ms";
 }
 
 TEST_F(ScreenWindowTest, ClicksOnTheWidgetsGoThroughTheModels) {

@@ -6,9 +6,12 @@
 #include <unordered_map>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -111,12 +114,29 @@ class RetiredBuild : public QObject {
 
 // ---- the top-level widget
 
+// Paints the window at most once per display frame. Qt asks a window to
+// paint (an update request) as soon as the first of its widgets changes after
+// a paint; a request that comes within a frame of the last paint waits for
+// the frame to end, and every widget that changes meanwhile is painted with
+// it. The widgets themselves are up to date at once: only the painting waits.
 class WindowWidget : public QWidget {
  public:
-  explicit WindowWidget(ScreenWindow* owner) : owner_(owner) {}
+  explicit WindowWidget(ScreenWindow* owner) : owner_(owner) {
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&frameTimer_, &QTimer::timeout, this, [this] {
+      lastPaint_.invalidate();
+      QEvent request(QEvent::UpdateRequest);
+      QCoreApplication::sendEvent(this, &request);
+    });
+  }
   void detach() { owner_ = nullptr; }
 
  protected:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::UpdateRequest && !paintNow()) return true;
+    return QWidget::event(e);
+  }
   void closeEvent(QCloseEvent* e) override {
     if (!owner_ || owner_->quitting()) {
       e->accept();
@@ -132,7 +152,30 @@ class WindowWidget : public QWidget {
   }
 
  private:
+  // True when the window may paint now; otherwise the paint waits for the
+  // end of the frame.
+  bool paintNow() {
+    if (frameTimer_.isActive()) return false;
+    const qint64 frame = frameNs();
+    const qint64 since = lastPaint_.isValid() ? lastPaint_.nsecsElapsed() : frame;
+    if (since < frame) {
+      frameTimer_.start(static_cast<int>((frame - since + 999'999) / 1'000'000));
+      return false;
+    }
+    lastPaint_.start();
+    return true;
+  }
+  // One frame of the screen the window is on (60 a second when the screen
+  // does not say).
+  qint64 frameNs() const {
+    const QScreen* s = screen();
+    const qreal rate = s ? s->refreshRate() : 0;
+    return static_cast<qint64>(1e9 / (rate >= 10 && rate <= 1000 ? rate : 60));
+  }
+
   ScreenWindow* owner_;
+  QTimer frameTimer_;
+  QElapsedTimer lastPaint_;
 };
 
 // ---- one generation of widgets and views (a screen that is unloaded and
