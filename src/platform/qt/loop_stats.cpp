@@ -1,12 +1,15 @@
 #include "platform/qt/loop_stats.h"
 
+#include <fcntl.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <QThread>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
 
 namespace platform::qt {
 
@@ -77,18 +80,37 @@ std::int64_t LoopStats::p99Late() const {
 }
 
 void LoopStats::write() const {
-  // Written aside and renamed, so a reader never sees half a file.
+  std::ostringstream text;
+  text << "started_ms " << startedAt_ << "\n"
+       << "ticks " << ticks_ << "\n"
+       << "max_late_ms " << maxLate_ << "\n"
+       << "p99_late_ms " << p99Late() << "\n"
+       << "max_busy_cpu_ms " << maxBusyCpu_ << "\n";
+  for (const Late& l : late_) text << "late " << l.at << " " << l.late << " " << l.cpu << "\n";
+  const std::string bytes = text.str();
+  // Written aside as a new file and swapped into place, so a reader never
+  // sees half a file. Swapping leaves the old file aside, to be removed;
+  // renaming over it would have the file system write the new file out to
+  // disk first, which costs milliseconds five times a second.
   const std::string aside = path_ + ".new";
-  {
-    std::ofstream out(aside, std::ios::trunc);
-    out << "started_ms " << startedAt_ << "\n"
-        << "ticks " << ticks_ << "\n"
-        << "max_late_ms " << maxLate_ << "\n"
-        << "p99_late_ms " << p99Late() << "\n"
-        << "max_busy_cpu_ms " << maxBusyCpu_ << "\n";
-    for (const Late& l : late_) out << "late " << l.at << " " << l.late << " " << l.cpu << "\n";
+  const int fd = ::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
   }
-  std::rename(aside.c_str(), path_.c_str());
+  ::close(fd);
+  if (done < bytes.size()) {
+    ::unlink(aside.c_str());
+    return;
+  }
+  if (::renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, path_.c_str(), RENAME_EXCHANGE) == 0)
+    ::unlink(aside.c_str());
+  else
+    std::rename(aside.c_str(), path_.c_str());
 }
 
 }  // namespace platform::qt
