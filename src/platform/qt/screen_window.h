@@ -4,7 +4,9 @@
 //
 // Model to widgets: a control change marks its view dirty, and one flush per
 // turn of the event loop refreshes the dirty views. While the window is hidden
-// a change costs nothing here; showing the window refreshes every view.
+// a change costs nothing here; showing the window refreshes every view. The
+// window paints what changed at most once per display frame: changes that
+// come faster are in the widgets at once and painted together.
 // Widgets to model: user input goes through the model's own methods (click,
 // setText, setListIndex, ...), so its events fire as they would from code, and
 // the window is brought up to date right after.
