@@ -7,52 +7,61 @@ namespace devices::dynon {
 
 namespace {
 
-constexpr double kMillibarsPerInchHg = 33.86388;
-constexpr double kBarsPerPSI = 0.06895;
-constexpr double kLitresPerGallon = 3.785;
-constexpr double kCelsiusPerFahrenheitDegree = 0.556;
+using P = platform::DisplayPattern;
+using screens::Form4;
 
-double celsius(double fahrenheit) {
-  return (fahrenheit - 32) * kCelsiusPerFahrenheitDegree;
+// Metric value = (value - offset) x factor, in double precision.
+struct Conversion {
+  double offset;
+  double factor;
+};
+constexpr Conversion kMillibars{0, 33.86388};  // from inches of mercury
+constexpr Conversion kBars{0, 0.06895};        // from PSI
+constexpr Conversion kLitres{0, 3.785};        // from gallons
+constexpr Conversion kCelsius{32, 0.556};      // from °F
+
+struct UnitCaption {
+  platform::Label Form4::*label;
+  P english;
+  Conversion metric;
+  P metricPattern;
+};
+constexpr UnitCaption egt(platform::Label Form4::*label) {
+  return {label, P("###0"), kCelsius, P("###0")};
+}
+constexpr UnitCaption cht(platform::Label Form4::*label) {
+  return {label, P("##0"), kCelsius, P("##0")};
 }
 
-void show(platform::Label& label, double value, std::string_view pattern) {
-  label.setCaption(platform::formatNumber(value, pattern));
-}
+// label | English pattern | metric conversion and pattern
+constexpr UnitCaption kCaptions[kReadings] = {
+    {&Form4::EMSManPres, P("00.00"), kMillibars, P("0000")},
+    {&Form4::EMSOilTemp, P("##0"), kCelsius, P("##0")},
+    {&Form4::EMSOilPres, P("##0"), kBars, P("#0.0")},
+    {&Form4::EMSFuelPressure, P("#0.0"), kBars, P("0.00")},
+    {&Form4::EMSFuelFlow, P("#0.0"), kLitres, P("##0.0")},
+    {&Form4::EMSFuelRemaining, P("##0.0"), kLitres, P("###0.0")},
+    {&Form4::EMSQuantity1, P("#0.0"), kLitres, P("##0.0")},
+    {&Form4::EMSQuantity2, P("#0.0"), kLitres, P("##0.0")},
+    {&Form4::EMSGPThermocouple, P("###0"), kCelsius, P("###0")},
+    egt(&Form4::EMSEGT1), egt(&Form4::EMSEGT2), egt(&Form4::EMSEGT3),
+    egt(&Form4::EMSEGT4), egt(&Form4::EMSEGT5), egt(&Form4::EMSEGT6),
+    cht(&Form4::EMSCHT1), cht(&Form4::EMSCHT2), cht(&Form4::EMSCHT3),
+    cht(&Form4::EMSCHT4), cht(&Form4::EMSCHT5), cht(&Form4::EMSCHT6),
+};
 
 }  // namespace
 
-void showUnitCaptions(screens::Form4& f, const EngineReadings& r, bool english) {
-  if (english) {
-    show(f.EMSManPres, r.manifoldPressure, "00.00");
-    show(f.EMSOilTemp, r.oilTemperature, "##0");
-    show(f.EMSOilPres, r.oilPressure, "##0");
-    show(f.EMSFuelPressure, r.fuelPressure, "#0.0");
-    show(f.EMSFuelFlow, r.fuelFlow, "#0.0");
-    show(f.EMSFuelRemaining, r.fuelRemaining, "##0.0");
-    show(f.EMSQuantity1, r.quantity1, "#0.0");
-    show(f.EMSQuantity2, r.quantity2, "#0.0");
-    show(f.EMSGPThermocouple, r.thermocouple, "###0");
-  } else {
-    show(f.EMSManPres, r.manifoldPressure * kMillibarsPerInchHg, "0000");
-    show(f.EMSOilTemp, celsius(r.oilTemperature), "##0");
-    show(f.EMSOilPres, r.oilPressure * kBarsPerPSI, "#0.0");
-    show(f.EMSFuelPressure, r.fuelPressure * kBarsPerPSI, "0.00");
-    show(f.EMSFuelFlow, r.fuelFlow * kLitresPerGallon, "##0.0");
-    show(f.EMSFuelRemaining, r.fuelRemaining * kLitresPerGallon, "###0.0");
-    show(f.EMSQuantity1, r.quantity1 * kLitresPerGallon, "##0.0");
-    show(f.EMSQuantity2, r.quantity2 * kLitresPerGallon, "##0.0");
-    show(f.EMSGPThermocouple, celsius(r.thermocouple), "###0");
+void UnitCaptions::show(Form4& f, const EngineReadings& r, bool english) {
+  for (std::size_t k = 0; k < kReadings; ++k) {
+    const UnitCaption& c = kCaptions[k];
+    if (english) {
+      (f.*c.label).setCaption(english_[k](r[k], c.english));
+    } else {
+      const Conversion m = c.metric;
+      (f.*c.label).setCaption(metric_[k](r[k], [&](double v) { return c.metricPattern((v - m.offset) * m.factor); }));
+    }
   }
-  platform::Label* const egt[6] = {&f.EMSEGT1, &f.EMSEGT2, &f.EMSEGT3, &f.EMSEGT4, &f.EMSEGT5, &f.EMSEGT6};
-  platform::Label* const cht[6] = {&f.EMSCHT1, &f.EMSCHT2, &f.EMSCHT3, &f.EMSCHT4, &f.EMSCHT5, &f.EMSCHT6};
-  for (std::size_t i = 0; i < 6; ++i) show(*egt[i], english ? r.egt[i] : celsius(r.egt[i]), "###0");
-  for (std::size_t i = 0; i < 6; ++i) show(*cht[i], english ? r.cht[i] : celsius(r.cht[i]), "##0");
-}
-
-std::string_view columns(std::string_view line, std::size_t first, std::size_t count) {
-  if (first > line.size()) return {};
-  return line.substr(first - 1, count);
 }
 
 }  // namespace devices::dynon
