@@ -60,6 +60,48 @@ void GpsDecoder::ParseGPSSentence() {
   }
 }
 
+gps::Sentence GpsDecoder::nmeaSentence() {
+  return gps::Sentence(app_.GPSLine, *memo_, app_, static_cast<bool>(app_.NMEASource));
+}
+gps::Sentence GpsDecoder::garminSentence() {
+  return gps::Sentence(app_.GPSLine, *memo_, app_, static_cast<bool>(app_.GarminSource));
+}
+
+void GpsDecoder::showPosition(const std::string& latitude, const std::string& longitude) {
+  shell::Form1& f1 = app_.form1();
+  screens::Form9& f9 = app_.form9();
+  f1.DataLatitude.setCaption(latitude);
+  f9.DataLatitude.setCaption(f1.DataLatitude.caption());
+  f1.DataLongitude.setCaption(longitude);
+  f9.DataLongitude.setCaption(f1.DataLongitude.caption());
+}
+
+void GpsDecoder::showFixMode(std::string_view mode) {
+  shell::Form1& f1 = app_.form1();
+  if (!mode.empty()) f1.GPSFixMode.setCaption(mode);
+  app_.form9().GPSFixMode.setCaption(f1.GPSFixMode.caption());
+}
+
+void GpsDecoder::showFixLights(platform::OleColor colour) {
+  app_.form1().GPSTrackingLight.setFillColor(colour);
+  app_.form9().GPSTrackingLight.setFillColor(colour);
+}
+
+// time hhmmss, date ddmmyy; the tool tip shows "mm-dd-yy  hh:mm:ss" after its
+// heading.
+void GpsDecoder::storeFixTime(std::string_view toolTipHeading, std::string_view time, std::string_view date) {
+  using platform::midText;
+  App& a = app_;
+  a.GPSHour = midText(time, 1, 2);
+  a.GPSMinute = midText(time, 3, 2);
+  a.GPSSecond = midText(time, 5, 2);
+  a.GPSDay = midText(date, 1, 2);
+  a.GPSMonth = midText(date, 3, 2);
+  a.GPSYear = midText(date, 5, 2);
+  a.form1().GPSTime.setToolTip(std::string(toolTipHeading) + a.GPSMonth + "-" + a.GPSDay + "-" + a.GPSYear + "  " +
+                               a.GPSHour + ":" + a.GPSMinute + ":" + a.GPSSecond);
+}
+
 void GpsDecoder::commonTail() {
   gps::Memos& m = *memo_;
   shell::Form1& f1 = app_.form1();
@@ -68,8 +110,8 @@ void GpsDecoder::commonTail() {
 
   // The track of the last fix under the NMEA source; no Garmin sentence
   // writes it.
-  const double heading = m.track(app_.GPSTrackText);
-  f1.GPSDataHeading.setCaption(m.heading.number(heading));
+  const double heading = m.track(app_.GPSTrackText, platform::readNumber);
+  f1.GPSDataHeading.setCaption(m.heading(heading));
   f9.HeadingGuage.setValue(heading);
   f9.HeadingLabel.setValue(heading);
   f9.HeadingLabel.setUnitsText(" Deg");
@@ -77,33 +119,29 @@ void GpsDecoder::commonTail() {
   // The magnetic track is shown only while $GPVTG sentences keep arriving.
   if (app_.SentenceDataAge[kGPVTG] < 2)
     f1.GPSDataHeadingMag.setCaption(
-        m.magneticHeading.number(m.magneticTrack(app_.form21().GPVTG_MagneticTrack.caption())));
+        m.magneticHeading(m.magneticTrack(app_.form21().GPVTG_MagneticTrack.caption(), platform::readNumber)));
 
   // Speed arrives in knots and altitude in metres.
   auto show = [&](double speed, const char* speedUnits, double altitude, const char* altitudeUnits) {
-    f1.GPSDataAirspeed.setCaption(m.speedShown.number(speed));
+    f1.GPSDataAirspeed.setCaption(m.speedShown(speed));
     f9.AirspeedGuage.setValue(speed);
     f9.AirspeedLabel.setValue(speed);
     f9.AirspeedLabel.setUnitsText(speedUnits);
-    f1.GPSDataAltitude.setCaption(m.altitudeShown.number(altitude));
+    f1.GPSDataAltitude.setCaption(m.altitudeShown(altitude));
     f9.AltitudeGuage.setValue(altitude);
     f9.AltitudeLabel.setValue(altitude);
     f9.AltitudeLabel.setUnitsText(altitudeUnits);
   };
-  const double knots = m.speed(app_.GPSSpeedText);
-  const double metres = m.altitude(app_.GPSAltitudeText);
+  const double knots = m.speed(app_.GPSSpeedText, platform::readNumber);
+  const double metres = m.altitude(app_.GPSAltitudeText, platform::readNumber);
   if (f2.UnitKiloMeters.value()) show(knots * 1.8519983985184, " k/hr", metres, " M");
   if (f2.UnitsMeter.value()) show(knots * 0.514444, " m/sec", metres, " M");
   if (f2.UnitsKnots.value()) show(knots, " Kts", metres * 3.2808, " Ft");
   if (f2.UnitMiles.value()) show(knots * 1.15077845382964, " MPH", metres * 3.2808, " Ft");
 
   // Under the Garmin source the fix light follows $PGRMF instead.
-  if (app_.NMEASource) {
-    const platform::OleColor light =
-        app_.GPSStatusText == "A" ? platform::color::BrightGreen : platform::color::Red;
-    f1.GPSTrackingLight.setFillColor(light);
-    f9.GPSTrackingLight.setFillColor(light);
-  }
+  if (app_.NMEASource)
+    showFixLights(app_.GPSStatusText == "A" ? platform::color::BrightGreen : platform::color::Red);
 
   changeAge(app_.SourceDataAge[kGPS], -2);
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/screen_id.h"
+#include "platform/controls.h"
 #include "platform/vb.h"
 
 class App;
@@ -16,6 +17,7 @@ namespace devices {
 
 namespace gps {
 struct Memos;
+class Sentence;
 }
 
 class GpsDecoder {
@@ -64,8 +66,22 @@ class GpsDecoder {
   // light and link age: after every line.
   void commonTail();
 
+  // GPSLine as a standard or a Garmin sentence, which feed the main window
+  // only while their own source is chosen.
+  gps::Sentence nmeaSentence();
+  gps::Sentence garminSentence();
+  // The main window's and the GPS screen's position readouts, fix mode (an
+  // empty mode keeps the main window's) and fix lights.
+  void showPosition(const std::string& latitude, const std::string& longitude);
+  void showFixMode(std::string_view mode);
+  void showFixLights(platform::OleColor colour);
+  // The date and time parts of a fix, and the time readout's tool tip.
+  void storeFixTime(std::string_view toolTipHeading, std::string_view time, std::string_view date);
+
   // Satellites in view.
   void drawSkyPlot();
+  template <typename Marker, typename Mark>
+  void placeMarkers(platform::ControlArray<Marker>& markers, Mark&& mark);
   void storeSatellite(std::string_view prn, std::string_view elev, std::string_view az, std::string_view snr);
 
   App& app_;

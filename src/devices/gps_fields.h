@@ -1,97 +1,80 @@
 #pragma once
-// The field walk of the GPS decoder: reads the comma-separated fields of one
-// sentence by two 1-based positions, the comma before the field (start) and
-// the comma (or "*") after it (end), as each sentence case steps through them.
-//
-// Once a field has no closing delimiter the sentence is cut: that read and
-// every later read of the same sentence fail, so labels after the cut keep
-// their captions instead of being filled from a search that restarted at the
-// line's first comma.
+// The fields of a GPS sentence. Field n is the text after the sentence's n-th
+// comma (field 1 follows the first comma), up to the delimiter that closes
+// it. A sentence case is a table with one row per field it reads: the
+// field's number, the label that shows it (or only the texts the case keeps
+// for its own steps), how the text becomes the caption and what closes the
+// field. Two rules hold for every table, here alone:
+// - An empty field (a missing hemisphere or unit letter too) is stepped over
+//   by its commas, so it never shifts the fields after it.
+// - A field whose closing delimiter is missing cuts the sentence: that row
+//   and every later one are skipped and their labels keep their captions; the
+//   case's own steps after its table (feeding the main window, the terrain
+//   alert) are skipped too. The activity counter and the common readouts run
+//   all the same.
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/shared_state.h"
+#include "platform/controls.h"
 #include "platform/numbers.h"
+#include "platform/text_memo.h"
 
 namespace devices::gps {
 
+// What closes a field.
+enum class End {
+  Comma,        // the next comma
+  CommaOrStar,  // the next comma, else the "*" of the checksum (a last field)
+  Star,         // the "*" of the checksum: the sentence's last field, commas and all
+  Leading,      // nothing: the field's first characters, however it ends
+};
+
+// A position walking the fields of one line: the field read last and its
+// closing delimiter, as a 1-based character position.
 class FieldWalk {
  public:
   explicit FieldWalk(std::string_view line) : line_(line) {}
 
-  // Field 1: start at the first comma.
-  std::optional<std::string_view> first() { return read(findComma(1), End::Comma); }
-  // The field after the last one read.
-  std::optional<std::string_view> next() { return read(end_, End::Comma); }
-  // Steps over one field (a hemisphere or a unit letter, of any length, empty
-  // too) and reads the one after it: an empty hemisphere does not shift the
-  // following fields.
-  std::optional<std::string_view> afterOne() { return read(findComma(end_ + 1), End::Comma); }
-  // The next field when it may be the sentence's last one, closed by "*".
-  std::optional<std::string_view> nextLast() { return read(end_, End::CommaOrStar); }
-  // The next field, which always is the sentence's last one.
-  std::optional<std::string_view> nextToStar() { return read(end_, End::Star); }
-  std::optional<std::string_view> afterOneToStar() { return read(findComma(end_ + 1), End::Star); }
-
-  // The next field where the sentence may simply have no more fields (the
-  // satellite blocks): the walk ends without counting as a cut.
-  std::optional<std::string_view> nextIfAny() {
-    if (cut_ || end_ == 0) return std::nullopt;
-    const std::size_t start = end_;
-    const std::size_t end = findComma(start + 1);
-    start_ = start;
-    end_ = end;
-    if (end == 0) return std::nullopt;
-    return field(start, end);
-  }
-
-  // The text from the first comma up to the "*" (commas included).
-  std::optional<std::string_view> restToStar() {
+  // Field `number` (after the one read last), closed as `end` says; nothing
+  // once the sentence is cut.
+  std::optional<std::string_view> read(int number, End end) {
     if (cut_) return std::nullopt;
-    const std::size_t start = findComma(1);
-    const std::size_t end = start == 0 ? 0 : findStar(start + 1);
-    return commit(start, end);
+    // From the line's start, or from the close of the field read last.
+    std::size_t start = number_ == 0 ? findComma(1) : end_;
+    for (int skipped = number_ == 0 ? 1 : number_ + 1; skipped < number && start != 0; ++skipped)
+      start = findComma(start + 1);
+    number_ = number;
+    std::size_t close = 0;
+    if (start != 0) {
+      close = end == End::Star ? findStar(start + 1) : findComma(start + 1);
+      if (close == 0 && end == End::CommaOrStar) close = findStar(start + 1);
+    }
+    end_ = close;
+    if (start == 0 || close == 0 || close <= start) {
+      cut_ = true;
+      return std::nullopt;
+    }
+    return field(start, close);
   }
 
-  // The n characters after the closing delimiter of the last field read (a
+  // The n characters after the delimiter that closed the field read last (a
   // hemisphere letter, a last one-character field); fewer at the line's end.
-  std::string_view afterEnd(std::size_t n = 1) const {
+  std::string_view afterEnd(std::size_t n) const {
     if (end_ == 0 || end_ >= line_.size()) return {};
     return line_.substr(end_, n);
   }
 
-  bool cut() const { return cut_; }
-
  private:
-  enum class End { Comma, Star, CommaOrStar };
-
-  std::optional<std::string_view> read(std::size_t start, End kind) {
-    if (cut_) return std::nullopt;
-    std::size_t end = 0;
-    if (start != 0) {
-      end = kind == End::Star ? findStar(start + 1) : findComma(start + 1);
-      if (end == 0 && kind == End::CommaOrStar) end = findStar(start + 1);
-    }
-    return commit(start, end);
-  }
-
-  std::optional<std::string_view> commit(std::size_t start, std::size_t end) {
-    start_ = start;
-    end_ = end;
-    if (start == 0 || end == 0 || end <= start) {
-      cut_ = true;
-      return std::nullopt;
-    }
-    return field(start, end);
-  }
-
-  // Characters from position start + 1 up to the one before position end.
-  std::string_view field(std::size_t start, std::size_t end) const {
+  // Characters from position start + 1 up to the one before position close.
+  std::string_view field(std::size_t start, std::size_t close) const {
     if (start >= line_.size()) return {};
-    return line_.substr(start, end - start - 1);
+    return line_.substr(start, close - start - 1);
   }
 
   // 1-based position of the first c at or after position from; 0 when none.
@@ -105,10 +88,18 @@ class FieldWalk {
   std::size_t findStar(std::size_t from) const { return find('*', from); }
 
   std::string_view line_;
-  std::size_t start_ = 0;
+  int number_ = 0;
   std::size_t end_ = 0;
   bool cut_ = false;
 };
+
+// The place of a fix type ("0", "1", ...) among count fix modes; none for any
+// other text.
+inline std::optional<std::size_t> fixIndex(std::string_view fixType, std::size_t count) {
+  if (fixType.size() != 1 || fixType[0] < '0' || static_cast<std::size_t>(fixType[0] - '0') >= count)
+    return std::nullopt;
+  return static_cast<std::size_t>(fixType[0] - '0');
+}
 
 // A field shown by a display pattern: an empty field stays empty and a text
 // that is not a number is shown as it came.
@@ -118,62 +109,15 @@ inline std::string formatField(std::string_view text, std::string_view pattern) 
   return platform::formatNumber(platform::readNumber(text), pattern);
 }
 
-// "hhmm:ss" of a time field: its first four and last two characters, as the
-// sentence screens show it.
-inline std::string fixTimeText(std::string_view t) {
-  std::string out = platform::leftText(t, 4);
-  out += ':';
-  out += platform::rightText(t, 2);
-  return out;
-}
-
-// A position: the hemisphere character, a blank and the formatted number.
-inline std::string positionText(std::string_view hemisphere, std::string_view formatted) {
-  std::string out;
-  out.reserve(hemisphere.size() + 1 + formatted.size());
-  out.append(hemisphere).append(1, ' ').append(formatted);
-  return out;
-}
-
-// The last result of one display pattern at one place of the decoder. A
-// receiver repeats most values from one second to the next, so the pattern
-// runs only when the value (or field text) differs from the last one.
-class PatternMemo {
+// The result of one function of a text, for the last text it was given: a
+// receiver repeats most fields from one second to the next.
+template <typename T>
+class LastResult {
  public:
-  explicit PatternMemo(std::string_view pattern) : pattern_(pattern) {}
-  const std::string& number(double v) {
-    if (!hasNumber_ || !(v == number_)) {
-      out_ = platform::formatNumber(v, pattern_);
-      number_ = v;
-      hasNumber_ = true;
-    }
-    return out_;
-  }
-  const std::string& field(std::string_view text) {
-    if (!hasText_ || text != text_) {
-      out_ = formatField(text, pattern_);
-      text_.assign(text);
-      hasText_ = true;
-    }
-    return out_;
-  }
-
- private:
-  std::string_view pattern_;
-  double number_ = 0;
-  bool hasNumber_ = false;
-  std::string text_;
-  bool hasText_ = false;
-  std::string out_;
-};
-
-// The last number read from one text (the stored speed, track and altitude
-// texts are read on every line).
-class NumberMemo {
- public:
-  double operator()(std::string_view text) {
+  template <typename Make>
+  const T& operator()(std::string_view text, Make&& make) {
     if (!valid_ || text != text_) {
-      value_ = platform::readNumber(text);
+      value_ = make(text);
       text_.assign(text);
       valid_ = true;
     }
@@ -182,20 +126,166 @@ class NumberMemo {
 
  private:
   std::string text_;
-  double value_ = 0;
+  T value_{};
   bool valid_ = false;
 };
 
-// Every memo of the decoder, one per place that formats or reads.
+// A field's display pattern with the caption of the field text it met last.
+class FieldPattern {
+ public:
+  explicit FieldPattern(std::string_view pattern) : pattern_(pattern) {}
+  const std::string& operator()(std::string_view text) {
+    return last_(text, [this](std::string_view t) { return formatField(t, pattern_); });
+  }
+
+ private:
+  std::string_view pattern_;
+  LastResult<std::string> last_;
+};
+
+// Everything the decoder remembers to spare work, one per place that formats
+// or reads.
 struct Memos {
-  // Common readouts.
-  NumberMemo track, magneticTrack, speed, altitude;
-  PatternMemo heading{"##0"}, magneticHeading{"##0"}, speedShown{"##0.0"}, altitudeShown{"##,##0"};
+  // The stored speed, track and altitude texts read on every line.
+  LastResult<double> track, magneticTrack, speed, altitude;
+  platform::RememberedPattern<double> heading{"##0"}, magneticHeading{"##0"}, speedShown{"##0.0"},
+      altitudeShown{"##,##0"};
   // Positions and fix values of the sentence screens.
-  PatternMemo ggaLatitude{"00:00.0000"}, ggaLongitude{"000:00.0000"}, ggaSatellites{"#0"}, ggaDilution{"0.0"},
+  FieldPattern ggaLatitude{"00:00.0000"}, ggaLongitude{"000:00.0000"}, ggaSatellites{"#0"}, ggaDilution{"0.0"},
       ggaAltitude{"0.0"}, ggaGeoid{"0.0"};
-  PatternMemo rmcLatitude{"00:00.0000"}, rmcLongitude{"000:00.0000"};
-  PatternMemo garminLatitude{"00:00.0000"}, garminLongitude{"000:00.0000"};
+  FieldPattern rmcLatitude{"00:00.0000"}, rmcLongitude{"000:00.0000"};
+  FieldPattern garminLatitude{"00:00.0000"}, garminLongitude{"000:00.0000"};
+};
+
+// How a field's text becomes its caption.
+enum class Show {
+  AsReceived,
+  FixTime,      // "hhmm:ss": the first four and the last two characters
+  Position,     // the hemisphere letter after the field, a blank, the number by its pattern
+  Pattern,      // the number by its pattern
+  Date,         // "dd/mm/yy" of ddmmyy
+  SignedCount,  // the number text with the sign place of a number shown as text
+  Lamp,         // the lamp bright green when the field is the expected text
+};
+
+// One row of a sentence's table, for its sentence screen S.
+template <typename S>
+struct Field {
+  int number;
+  platform::Label S::*label = nullptr;  // none: only kept for the case's own steps
+  Show show = Show::AsReceived;
+  End end = End::Comma;
+  FieldPattern Memos::*pattern = nullptr;  // Position and Pattern
+  std::size_t width = 0;                   // End::Leading
+  // Stored here too while the sentence's own source feeds the main window.
+  std::string SharedState::*fed = nullptr;
+  // Lamp: the lamp, the text that lights it, its colour otherwise.
+  platform::Shape S::*lamp = nullptr;
+  std::string_view expected;
+  platform::OleColor failure = 0;
+};
+
+template <typename S>
+constexpr Field<S> shown(int number, platform::Label S::*label, Show show, FieldPattern Memos::*pattern) {
+  return {.number = number, .label = label, .show = show, .pattern = pattern};
+}
+template <typename S>
+constexpr Field<S> leading(int number, platform::Label S::*label, std::size_t width) {
+  return {.number = number, .label = label, .end = End::Leading, .width = width};
+}
+template <typename S>
+constexpr Field<S> lamp(int number, platform::Shape S::*lamp, std::string_view expected,
+                        platform::OleColor failure, std::size_t width = 0) {
+  return {.number = number,
+          .show = Show::Lamp,
+          .end = width == 0 ? End::Comma : End::Leading,
+          .width = width,
+          .lamp = lamp,
+          .expected = expected,
+          .failure = failure};
+}
+
+// One sentence being read: its walk, the texts of the fields read, by number,
+// and what the rows write to.
+class Sentence {
+ public:
+  static constexpr int kMaxField = 19;
+
+  Sentence(std::string_view line, Memos& memos, SharedState& shared, bool feeding)
+      : walk_(line), memos_(memos), shared_(shared), feeding_(feeding) {}
+
+  // Reads the table's fields in order onto screen s; false when the sentence
+  // is cut.
+  template <typename S, std::size_t N>
+  bool read(S& s, const Field<S> (&rows)[N]) {
+    for (const Field<S>& row : rows)
+      if (!readRow(s, row)) return false;
+    return true;
+  }
+
+  // The text of field n as read, empty when it was not.
+  std::string_view operator[](int n) const { return fields_[static_cast<std::size_t>(n)]; }
+  FieldWalk& walk() { return walk_; }
+
+ private:
+  template <typename S>
+  bool readRow(S& s, const Field<S>& row) {
+    std::string_view text;
+    if (row.end == End::Leading) {
+      // The characters right after the last field's close.
+      text = walk_.afterEnd(row.width);
+    } else {
+      const auto t = walk_.read(row.number, row.end);
+      if (!t) return false;
+      text = *t;
+    }
+    fields_[static_cast<std::size_t>(row.number)] = text;
+    if (row.fed && feeding_) shared_.*row.fed = text;
+    if (row.show == Show::Lamp) {
+      (s.*row.lamp).setFillColor(text == row.expected ? platform::color::BrightGreen : row.failure);
+    } else if (row.label) {
+      show(s.*row.label, row, text);
+    }
+    return true;
+  }
+
+  template <typename S>
+  void show(platform::Label& label, const Field<S>& row, std::string_view t) {
+    switch (row.show) {
+      case Show::FixTime:
+        label.setCaption(platform::leftText(t, 4) + ":" + platform::rightText(t, 2));
+        return;
+      case Show::Position: {
+        const std::string& number = (memos_.*row.pattern)(t);
+        std::string text(walk_.afterEnd(1));
+        text.reserve(text.size() + 1 + number.size());
+        label.setCaption(text.append(1, ' ').append(number));
+        return;
+      }
+      case Show::Pattern:
+        label.setCaption((memos_.*row.pattern)(t));
+        return;
+      case Show::Date:
+        label.setCaption(platform::midText(t, 1, 2) + "/" + platform::midText(t, 3, 2) + "/" +
+                         platform::midText(t, 5, 2));
+        return;
+      case Show::SignedCount: {
+        const double count = platform::readNumber(t);
+        label.setCaption((count >= 0 ? " " : "") + platform::numberText(count));
+        return;
+      }
+      case Show::AsReceived:
+      case Show::Lamp:
+        break;
+    }
+    label.setCaption(t);
+  }
+
+  FieldWalk walk_;
+  Memos& memos_;
+  SharedState& shared_;
+  bool feeding_;
+  std::array<std::string_view, kMaxField + 1> fields_{};
 };
 
 }  // namespace devices::gps

@@ -259,12 +259,14 @@ void SerialLinks::ListAvailComPorts() {
 
 // ---- Data events
 
-// A line of a text device becomes its current line and, with its capture box
-// ticked, goes to its capture file.
-void SerialLinks::keepLine(std::string& line, std::string text, const platform::CheckBox& capture,
-                           void (SerialLinks::*captureLine)()) {
+// A line of a text device becomes its current line, goes to its capture file
+// while its capture box is ticked, and is decoded.
+template <typename Decode>
+void SerialLinks::takeLine(std::string& line, std::string text, const platform::CheckBox& capture,
+                           void (SerialLinks::*captureLine)(), Decode&& decode) {
   line = std::move(text);
   if (capture.value() == 1) (this->*captureLine)();
+  decode();
 }
 
 // The raw port-data view follows the device it shows, unless it is frozen.
@@ -274,21 +276,20 @@ void SerialLinks::refreshRawView(bool showsThisDevice) {
 
 void SerialLinks::MSPort1_OnRead(const std::string& data) {
   if (data.empty()) return;
-  keepLine(app_.GPSLine, withoutLineBreaks(data), app_.form2().RecordFileRawGPS, &SerialLinks::CaptureGPSData);
-  app_.devices().gps().ParseGPSSentence();
+  takeLine(app_.GPSLine, withoutLineBreaks(data), app_.form2().RecordFileRawGPS, &SerialLinks::CaptureGPSData,
+           [this] { app_.devices().gps().ParseGPSSentence(); });
   refreshRawView(static_cast<bool>(app_.RawViewGPS));
 }
 
 void SerialLinks::MSPort2_OnRead(const std::string& data) {
   if (data.empty()) return;
   settings::Form2& f = app_.form2();
-  if (f.EFIS_COMM.value()) {
-    // The carriage return that ends a record stays: it counts toward the 52
-    // characters of a complete record.
-    keepLine(app_.EFISLine, withoutLineFeeds(data), f.RecordFileRawEFIS, &SerialLinks::CaptureEFISData);
-    app_.devices().efis().ParseEFISData();
-  }
-  // With the file source chosen the view repeats the current line.
+  // The carriage return that ends a record stays: it counts toward the 52
+  // characters of a complete record. With the file source chosen the view
+  // repeats the current line.
+  if (f.EFIS_COMM.value())
+    takeLine(app_.EFISLine, withoutLineFeeds(data), f.RecordFileRawEFIS, &SerialLinks::CaptureEFISData,
+             [this] { app_.devices().efis().ParseEFISData(); });
   refreshRawView(static_cast<bool>(app_.RawViewEFIS));
 }
 
@@ -298,8 +299,9 @@ void SerialLinks::MSPort3_OnRead(const std::string& data) {
   if (f.EMSDYNON.value()) {
     // Received lines are kept and captured whatever the source; only the
     // port source decodes them.
-    keepLine(app_.EMSLine, withoutLineBreaks(data), f.RecordFileRawEMS, &SerialLinks::CaptureEMSData);
-    if (f.EMS_COMM.value()) app_.devices().dynon().ParseEMSDynonData();
+    takeLine(app_.EMSLine, withoutLineBreaks(data), f.RecordFileRawEMS, &SerialLinks::CaptureEMSData, [&] {
+      if (f.EMS_COMM.value()) app_.devices().dynon().ParseEMSDynonData();
+    });
     refreshRawView(static_cast<bool>(app_.RawViewEMS));
     return;
   }

@@ -57,8 +57,9 @@ class SerialLinks {
   void portRefused(std::size_t link, const std::string& description);
   void loadPortSettings(std::size_t link);
 
-  void keepLine(std::string& line, std::string text, const platform::CheckBox& capture,
-                void (SerialLinks::*captureLine)());
+  template <typename Decode>
+  void takeLine(std::string& line, std::string text, const platform::CheckBox& capture,
+                void (SerialLinks::*captureLine)(), Decode&& decode);
   void refreshRawView(bool showsThisDevice);
 
   void CaptureEFISData();
