@@ -8,7 +8,8 @@
 #include "platform/screen.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
-#include "shell/form3.h"
+#include "shell/raw_view.h"
+#include "shell/shell.h"
 
 namespace shell {
 
@@ -61,13 +62,7 @@ void Navigation::ReturnToForm() {
 void Navigation::ReturnFromScreen(ScreenId self) {
   app_.screen(self).hide();
   const bool dynon = self == ScreenId::Form4;
-  if (dynon) {
-    app_.form3().FreezeButton.setBackColor(platform::color::ButtonFace);
-    app_.RawViewFrozen = false;
-    app_.RawViewEFIS = false;
-    app_.RawViewGPS = false;
-    app_.RawViewEMS = false;
-  }
+  if (dynon) app_.shell().rawView().endWatch();
   for (ScreenId id : kAllScreens) {
     if (id == ScreenId::Form6 || !app_.CameFromForm[idx(id)]) continue;
     app_.screen(id == self ? ScreenId::Form1 : id).setVisible(true);

@@ -135,6 +135,14 @@ void RawView::ShowGPSCommData(ScreenId clicked) {
   app_.screen(clicked).hide();
 }
 
+void RawView::endWatch() {
+  app_.form3().FreezeButton.setBackColor(platform::color::ButtonFace);
+  app_.RawViewFrozen = false;
+  app_.RawViewEFIS = false;
+  app_.RawViewGPS = false;
+  app_.RawViewEMS = false;
+}
+
 void RawView::wire(ScreenId id) {
   if (id == ScreenId::Form3) {
     Form3& view = app_.form3();

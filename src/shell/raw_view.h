@@ -28,6 +28,8 @@ class RawView {
   // GPS sentence screen `clicked` (form20 or form21).
   void ShowEngineCommData(ScreenId clicked);
   void ShowGPSCommData(ScreenId clicked);
+  // The view watches no device and is not frozen.
+  void endWatch();
 
  private:
   void wireOpeners(ScreenId id);

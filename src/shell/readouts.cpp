@@ -10,7 +10,8 @@
 #include "screens/form5.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
-#include "shell/form3.h"
+#include "shell/raw_view.h"
+#include "shell/shell.h"
 
 namespace shell {
 
@@ -79,11 +80,7 @@ void MainHandlers::InitScreens() {
   app_.StaleMarked[kStaleEMS] = true;
   app_.StaleMarked[kStaleGPS] = true;
 
-  app_.form3().FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewFrozen = false;
-  app_.RawViewEFIS = false;
-  app_.RawViewGPS = false;
-  app_.RawViewEMS = false;
+  app_.shell().rawView().endWatch();
 }
 
 }  // namespace shell
