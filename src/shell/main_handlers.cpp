@@ -32,9 +32,6 @@ namespace shell {
 
 namespace {
 
-constexpr const char* kEFISCaption = "EFIS COMM PORT DATA";
-constexpr const char* kEngineCaption = "ENGINE COMM PORT DATA";
-
 // Tabs of the settings screen, counted from 1.
 constexpr int kTabEFIS = 1;
 constexpr int kTabEMS = 2;
@@ -72,29 +69,15 @@ void MainHandlers::EFISCommPort_Click() {
     app_.form1().hide();
     return;
   }
-  Form3& view = app_.form3();
-  app_.RawViewEFIS = true;
-  app_.RawViewGPS = false;
-  app_.RawViewEMS = false;
-  app_.shell().rawView().ClearScreen();
-  view.Frame1.setCaption(kEFISCaption);
-  app_.RawViewFrozen = false;
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  view.show();
+  app_.shell().rawView().watch(kEFIS);
+  app_.form3().show();
   app_.form1().hide();
 }
 
 void MainHandlers::EMSCommPort_Click() {
-  Form3& view = app_.form3();
-  app_.shell().rawView().ClearScreen();
-  view.Frame1.setCaption(kEngineCaption);
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewFrozen = false;
-  app_.RawViewEMS = true;
-  app_.RawViewEFIS = false;
-  app_.RawViewGPS = false;
+  app_.shell().rawView().watch(kEMS);
   cameFromMain(app_);
-  view.show();
+  app_.form3().show();
   app_.form1().hide();
 }
 

@@ -27,6 +27,7 @@ constexpr std::size_t kLongLine = 250;
 constexpr std::int64_t kPiece = 133;
 constexpr platform::OleColor kFrozenColor = 0xC0C0FF;  // light red
 
+constexpr const char* kEFISCaption = "EFIS COMM PORT DATA";
 constexpr const char* kEngineCaption = "ENGINE COMM PORT DATA";
 constexpr const char* kGPSCaption = "GPS COMM PORT DATA";
 
@@ -101,38 +102,36 @@ void RawView::ReturnButton_Click() {
 // not name as they are, so a RETURN from the engine data screen still leads
 // where it led before the raw view was opened.
 void RawView::ShowEngineCommData(ScreenId clicked) {
-  Form3& view = app_.form3();
-  ClearScreen();
-  view.Frame1.setCaption(kEngineCaption);
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewFrozen = false;
-  app_.RawViewEFIS = false;
-  app_.RawViewGPS = false;
-  app_.RawViewEMS = true;
-
+  watch(kEMS);
   const ScreenId other = clicked == ScreenId::Form4 ? ScreenId::Form5 : ScreenId::Form4;
   for (ScreenId id : {ScreenId::Form1, ScreenId::Form2, ScreenId::Form3, other, ScreenId::form7})
     app_.CameFromForm[idx(id)] = false;
   app_.CameFromForm[idx(clicked)] = true;
 
-  view.show();
+  app_.form3().show();
   app_.screen(clicked).hide();
 }
 
 void RawView::ShowGPSCommData(ScreenId clicked) {
-  Form3& view = app_.form3();
-  ClearScreen();
-  view.Frame1.setCaption(kGPSCaption);
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewGPS = true;
-  app_.RawViewFrozen = false;
-  app_.RawViewEFIS = false;
-  app_.RawViewEMS = false;
+  watch(kGPS);
   app_.shell().navigation().ClearCameFrom();
   app_.CameFromForm[idx(clicked)] = true;
 
-  view.show();
+  app_.form3().show();
   app_.screen(clicked).hide();
+}
+
+// Every opener empties the view, names the device in its frame and sets it
+// to take that device's lines, unfrozen; the opener then shows it.
+void RawView::watch(LinkIndex link) {
+  Form3& view = app_.form3();
+  ClearScreen();
+  view.Frame1.setCaption(link == kEFIS ? kEFISCaption : link == kEMS ? kEngineCaption : kGPSCaption);
+  view.FreezeButton.setBackColor(platform::color::ButtonFace);
+  app_.RawViewFrozen = false;
+  app_.RawViewEFIS = link == kEFIS;
+  app_.RawViewGPS = link == kGPS;
+  app_.RawViewEMS = link == kEMS;
 }
 
 void RawView::endWatch() {

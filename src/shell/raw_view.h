@@ -5,6 +5,7 @@
 // raw-view flags the data events read.
 
 #include "app/screen_id.h"
+#include "app/shared_state.h"
 
 class App;
 
@@ -28,6 +29,8 @@ class RawView {
   // GPS sentence screen `clicked` (form20 or form21).
   void ShowEngineCommData(ScreenId clicked);
   void ShowGPSCommData(ScreenId clicked);
+  // Readies the view, empty and unfrozen, for the lines of one link.
+  void watch(LinkIndex link);
   // The view watches no device and is not frozen.
   void endWatch();
 
