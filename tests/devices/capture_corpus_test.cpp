@@ -37,6 +37,8 @@
 #include "platform/timer.h"
 #include "screens/form4.h"
 #include "settings/form2.h"
+#include "shell/lifecycle.h"
+#include "shell/main_handlers.h"
 #include "shell/shell.h"
 #include "support/screen_state.h"
 #include "support/sent_log.h"
@@ -432,7 +434,7 @@ class Replay {
     if (!case_.csv.empty()) playCsv();
     // The last records are taken, then the program ends as it always does.
     moveTo(now() + 1000);
-    app().shell().Shutdown();
+    app().shell().lifecycle().Shutdown();
     note("shut down");
   }
 
@@ -469,7 +471,7 @@ class Replay {
     screens::Form4& f4 = app().form4();
     // The settings screen's engine monitor tab: READ FILE, the file label,
     // then RETURN.
-    app().shell().ShowSettingsTab(2);
+    app().shell().mainHandlers().ShowSettingsTab(2);
     app().form2().EMS_FILE.click();
     program_.platform().dialogs.answers.emplace_back(kData + "/" + case_.csv);
     app().form2().EMS_DataFileName.click();
