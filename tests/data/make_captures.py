@@ -85,30 +85,28 @@ def sentence(text):
     return checksum(text.encode())
 
 
+def text_records(devicesim, work, kind, duration, end, stem, rate, columns, empty_at, faults):
+    """The simulator's records with some columns overwritten (record index:
+    first column counted from 0 and the bytes put there) and an empty line
+    put in, played back with faults."""
+    data, _ = simulate(devicesim, work, kind + ":COM1:wait=0:name=base:rate=" + str(rate), duration)
+    records = lines_of(data, end)
+    for i, (first, text) in columns.items():
+        records[i] = records[i][:first] + text + records[i][first + len(text):]
+    records.insert(empty_at, end)
+    replay(devicesim, work, kind, stem, records, rate, faults)
+
+
 def efis(devicesim, work):
-    data, _ = simulate(devicesim, work, "efis:COM1:wait=0:name=base", 0.62)
-    records = lines_of(data, b"\r")
-    # A record with its heading columns blank, one whose vertical G columns
-    # hold letters, and an empty line (a lone CR).
-    r = records[9]
-    records[9] = r[:17] + b"   " + r[20:]
-    r = records[20]
-    records[20] = r[:36] + b"XYZ" + r[39:]
-    records.insert(30, b"\r")
-    replay(devicesim, work, "efis", "efis/flight", records, 64,
-           ["garbage@0.12=40", "truncated@0.27", "long@0.42=160"])
+    # The heading columns blank, letters in the vertical G columns.
+    text_records(devicesim, work, "efis", 0.62, b"\r", "efis/flight", 64, {9: (17, b"   "), 20: (36, b"XYZ")}, 30,
+                 ["garbage@0.12=40", "truncated@0.27", "long@0.42=160"])
 
 
 def dynon(devicesim, work):
-    data, _ = simulate(devicesim, work, "dynon:COM1:wait=0:name=base:rate=4", 6.2)
-    records = lines_of(data, b"\r\n")
-    # The RPM columns blank, letters in the oil temperature, and an empty line.
-    r = records[6]
-    records[6] = r[:27] + b"   " + r[30:]
-    r = records[13]
-    records[13] = r[:12] + b"2X4" + r[15:]
-    records.insert(19, b"\r\n")
-    replay(devicesim, work, "dynon", "dynon/text", records, 4, ["garbage@1.6=40", "truncated@3.1", "long@4.6=300"])
+    # The RPM columns blank, a letter in the oil temperature.
+    text_records(devicesim, work, "dynon", 6.2, b"\r\n", "dynon/text", 4, {6: (27, b"   "), 13: (12, b"2X4")},
+                 19, ["garbage@1.6=40", "truncated@3.1", "long@4.6=300"])
 
 
 def grand_rapids(devicesim, work):
@@ -121,62 +119,57 @@ def grand_rapids(devicesim, work):
         keep(stem, *simulate(devicesim, work, device, 6.2))
 
 
-def gps_nmea(devicesim, work):
-    data, _ = simulate(devicesim, work, "gps:COM1:wait=0:name=base:format=nmea", 5.5)
-    lines = lines_of(data, b"\r\n")
+def edited(line, changes):
+    """A sentence with some fields replaced (by index, the name is field 0),
+    its checksum made anew."""
+    text = line.decode()
+    fields = text[1:text.index("*")].split(",")
+    for k, v in changes.items():
+        fields[k] = v
+    return sentence(",".join(fields))
+
+
+def gps(devicesim, work, fmt, stem, rate, edits, after):
+    """The simulator's sentences of one format, line i replaced by the fields
+    edits[i] gives and followed by the lines after[i]."""
+    data, _ = simulate(devicesim, work, "gps:COM1:wait=0:name=base:format=" + fmt, 5.5)
     out = []
-    for i, l in enumerate(lines):
-        t = l.decode()
-        if i == 4 * 1 + 0:
-            # No latitude, and its hemisphere empty too.
-            f = t[1:t.index("*")].split(",")
-            f[2], f[3] = "", ""
-            l = sentence(",".join(f))
-        if i == 4 * 2 + 1:
-            # $GPRMC without the hemisphere of its longitude.
-            f = t[1:t.index("*")].split(",")
-            f[6] = ""
-            l = sentence(",".join(f))
-        out.append(l)
-        if i == 4 * 0 + 3:
-            out.append(sentence("GPBOD,099.3,T,105.6,M,POINTB,POINTA"))
-            out.append(sentence("GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"))
-        if i == 4 * 3 + 3:
-            # The sky plot of three sentences, then the next cycle's first.
-            out.append(sentence("GPGSV,3,1,09,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45"))
-            out.append(sentence("GPGSV,3,2,09,15,90,000,35,16,00,180,10,20,45,135,,21,60,300,36"))
-            out.append(sentence("GPGSV,3,3,09,25,13,062,"))
-            out.append(b"\r\n")
-    replay(devicesim, work, "gps", "gps/nmea", out, 5, ["garbage@1.5=40", "truncated@2.5", "long@3.5=300"])
+    for i, l in enumerate(lines_of(data, b"\r\n")):
+        out.append(edited(l, edits[i]) if i in edits else l)
+        out.extend(after.get(i, []))
+    replay(devicesim, work, "gps", stem, out, rate, ["garbage@1.5=40", "truncated@2.5", "long@3.5=300"])
+
+
+def gps_nmea(devicesim, work):
+    # Sets of four: $GPGGA, $GPRMC, $GPVTG, $GPGSV.
+    edits = {
+        4: {2: "", 3: ""},  # no latitude, and its hemisphere empty too
+        9: {6: ""},         # $GPRMC without the hemisphere of its longitude
+    }
+    after = {
+        3: [sentence("GPBOD,099.3,T,105.6,M,POINTB,POINTA"),
+            sentence("GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1")],
+        # The sky plot of three sentences, then the next cycle's first; an
+        # empty line.
+        15: [sentence("GPGSV,3,1,09,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45"),
+             sentence("GPGSV,3,2,09,15,90,000,35,16,00,180,10,20,45,135,,21,60,300,36"),
+             sentence("GPGSV,3,3,09,25,13,062,"),
+             b"\r\n"],
+    }
+    gps(devicesim, work, "nmea", "gps/nmea", 5, edits, after)
 
 
 def gps_garmin(devicesim, work):
-    data, _ = simulate(devicesim, work, "gps:COM1:wait=0:name=base:format=garmin", 5.5)
-    lines = lines_of(data, b"\r\n")
-    extra = [
-        sentence("PGRMH,A,-2,0,-5,-3,150,270,275"),
-        sentence("PGRMV,2.3,-1.2,0.5"),
-        sentence("PGRMM,WGS 84"),
-        sentence("PGRMB,301.0,100,12,0,46,K,A,W,A"),
-        sentence("PGRMT,MODEL 1.0,P,P,R,R,P,,23,R"),
-    ]
-    out = []
-    for i, l in enumerate(lines):
-        t = l.decode()
-        if i == 3 * 2 + 0:
-            # $PGRMF without its hemispheres.
-            f = t[1:t.index("*")].split(",")
-            f[7], f[9] = "", ""
-            l = sentence(",".join(f))
-        if i == 3 * 3 + 1:
-            # $PGRMZ without its unit.
-            f = t[1:t.index("*")].split(",")
-            f[2] = ""
-            l = sentence(",".join(f))
-        out.append(l)
-        if i % 3 == 2 and extra:
-            out.append(extra.pop(0))
-    replay(devicesim, work, "gps", "gps/garmin", out, 4, ["garbage@1.5=40", "truncated@2.5", "long@3.5=300"])
+    # Sets of three: $PGRMF, $PGRMZ, $PGRME; each of the first five sets is
+    # followed by one sentence the simulator never sends.
+    edits = {
+        6: {7: "", 9: ""},  # $PGRMF without its hemispheres
+        10: {2: ""},        # $PGRMZ without its unit
+    }
+    extra = ["PGRMH,A,-2,0,-5,-3,150,270,275", "PGRMV,2.3,-1.2,0.5", "PGRMM,WGS 84",
+             "PGRMB,301.0,100,12,0,46,K,A,W,A", "PGRMT,MODEL 1.0,P,P,R,R,P,,23,R"]
+    after = {3 * k + 2: [sentence(e)] for k, e in enumerate(extra)}
+    gps(devicesim, work, "garmin", "gps/garmin", 4, edits, after)
 
 
 def wave(i, period, lo, hi):

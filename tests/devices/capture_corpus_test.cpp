@@ -95,8 +95,11 @@ Elements join(std::initializer_list<Elements> parts) {
   return all;
 }
 
-// The watchdog ticks every 3 s from the program's start; the links open at
-// 1.5 s. FE FF FE is its first choice, FE FE FE its second.
+// A replay starts at 1.6 s, once the start-up timer has opened the links. The
+// delimiter watchdog ticks every 3 s from the program's start: a capture
+// begun 1.5 s later finds the FE FF FE its first tick chose, one begun 4.5 s
+// later the FE FE FE of its second. One begun at once sends its first frames
+// while the link still cuts at carriage returns.
 constexpr std::int64_t kAfterFirstWatchdogTick = 1500;
 constexpr std::int64_t kAfterSecondWatchdogTick = 4500;
 
@@ -424,6 +427,7 @@ class Replay {
 
   void run() {
     for (const Capture& c : case_.captures) watchPort(c.port);
+    values_ = "Replay of " + case_.expected + " in knots. At each virtual time: the bytes fed to a port, each data event's chunk and what it changed (a property back at its default shows -), and what the timers changed in between.\n";
     const std::int64_t start = now();
     note("started with the links open");
     for (const Piece& p : piecesOf(case_.captures, start)) {
