@@ -481,6 +481,7 @@ class Replay {
     app().form2().EMS_DataFileName.click();
     app().form2().Command1.click();
     const std::int32_t count = app().LoadedRecordCount;
+    EXPECT_GT(count, 0) << "the log " << case_.csv << " is missing or holds no record";
     note("loaded " + case_.csv + ", " + std::to_string(count) + " records");
     f4.PlaybackSpeedTimer.onTick = followed<>(f4.PlaybackSpeedTimer.onTick, [this, &f4] {
       ++played_;

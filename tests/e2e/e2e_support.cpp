@@ -100,7 +100,7 @@ std::optional<int> Process::stop(int sig, std::chrono::milliseconds timeout) {
   return exitStatus();
 }
 
-// ---- What the simulator sent
+// ---- Record lines
 
 Fields fieldsOf(const std::string& line) {
   Fields out;
