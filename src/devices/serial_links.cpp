@@ -13,6 +13,7 @@
 #include "settings/form2.h"
 #include "settings/settings.h"
 #include "shell/form1.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 namespace devices {
@@ -271,7 +272,7 @@ void SerialLinks::takeLine(std::string& line, std::string text, const platform::
 
 // The raw port-data view follows the device it shows, unless it is frozen.
 void SerialLinks::refreshRawView(bool showsThisDevice) {
-  if (showsThisDevice && !app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+  if (showsThisDevice && !app_.RawViewFrozen) app_.shell().rawView().UpdateCommDataScreen();
 }
 
 void SerialLinks::MSPort1_OnRead(const std::string& data) {

@@ -244,15 +244,12 @@ bool DisplayPattern::plainText(double v, int significant, char* buffer, std::siz
 
 namespace {
 
-// The value rounded to `significant` decimal digits: the decimal value that a
-// double (15 digits) or a single (7 digits) stands for.
-// quick = false takes the general conversion even where the quick one applies.
+// decimalOf by the general conversion alone, for every finite non-zero value.
 template <typename T>
-Decimal decimalOf(T v, int significant, bool quick = true) {
+Decimal generalDecimalOf(T v, int significant) {
   Decimal d;
   if (v == 0 || !std::isfinite(v)) return d;
   d.negative = std::signbit(v);
-  if (quick && fastDecimalOf(std::fabs(static_cast<double>(v)), significant, d)) return d;
   std::array<char, 64> buf{};
   auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
                            std::chars_format::scientific, significant - 1);
@@ -274,6 +271,17 @@ Decimal decimalOf(T v, int significant, bool quick = true) {
   trimTrailingZeros(d);
   d.point = exp10 + 1;
   return d;
+}
+
+// The value rounded to `significant` decimal digits: the decimal value that a
+// double (15 digits) or a single (7 digits) stands for.
+template <typename T>
+Decimal decimalOf(T v, int significant) {
+  Decimal d;
+  if (v == 0 || !std::isfinite(v)) return d;
+  d.negative = std::signbit(v);
+  if (fastDecimalOf(std::fabs(static_cast<double>(v)), significant, d)) return d;
+  return generalDecimalOf(v, significant);
 }
 
 // Rounds half away from zero so that `places` decimals remain.
@@ -659,16 +667,27 @@ NumberChars DisplayPattern::text(double v, int significant) const {
   return out;
 }
 
-namespace detail {
-std::string formatNumberGenerally(double v, int significant, std::string_view pattern) {
+std::string formatNumberGeneral(double v, std::string_view pattern) {
   if (!std::isfinite(v)) return nonFiniteText(v);
-  if (significant <= 7) {
-    const auto single = static_cast<float>(v);
-    return pattern.empty() ? numberText(single) : formatDecimal(decimalOf(single, 7, false), pattern);
-  }
-  return pattern.empty() ? numberText(v) : formatDecimal(decimalOf(v, 15, false), pattern);
+  if (pattern.empty()) return numberTextGeneral(v);
+  return formatDecimal(generalDecimalOf(v, 15), pattern);
 }
-}  // namespace detail
+
+std::string formatNumberGeneral(float v, std::string_view pattern) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  if (pattern.empty()) return numberTextGeneral(v);
+  return formatDecimal(generalDecimalOf(v, 7), pattern);
+}
+
+std::string numberTextGeneral(double v) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  return decimalText(generalDecimalOf(v, 15), 15);
+}
+
+std::string numberTextGeneral(float v) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  return decimalText(generalDecimalOf(v, 7), 7);
+}
 
 std::string formatNumber(std::string_view text, std::string_view pattern) {
   return formatNumber(readNumber(text), pattern);

@@ -150,11 +150,14 @@ std::string numberText(T v) {
     return numberText(static_cast<std::uint64_t>(v));
 }
 
-namespace detail {
-// formatNumber by the general way alone (significant: 15 for a double, 7 for
-// a single), to check the quick way against.
-std::string formatNumberGenerally(double v, int significant, std::string_view pattern);
-}  // namespace detail
+// The same conversions by the general route alone, without the shortcuts that
+// formatNumber and numberText take for common values and patterns (whole
+// numbers, digit places with one decimal point, values from 1E-5 to 1E+15).
+// The shortcuts must agree with these byte for byte; a test holds them to it.
+std::string formatNumberGeneral(double v, std::string_view pattern);
+std::string formatNumberGeneral(float v, std::string_view pattern);
+std::string numberTextGeneral(double v);
+std::string numberTextGeneral(float v);
 
 // Appends v in upper-case hexadecimal digits, at least minDigits of them
 // (leading zeros fill up): 254 gives "FE", 0 gives "0", 5 with two digits "05".
