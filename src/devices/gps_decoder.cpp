@@ -3,9 +3,8 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "devices/gps_fields.h"
+#include "devices/gps_sentences.h"
 #include "platform/numbers.h"
-#include "screens/form21.h"
 #include "screens/form9.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
@@ -29,14 +28,21 @@ GpsDecoder::~GpsDecoder() = default;
 void GpsDecoder::wire(ScreenId) {}
 
 void GpsDecoder::ParseGPSSentence() {
+  using namespace gps;
   static constexpr SentenceCase kCases[] = {
-      {"$GPGGA", &GpsDecoder::decodeGPGGA, kGPGGA}, {"$GPRMC", &GpsDecoder::decodeGPRMC, kGPRMC},
-      {"$GPVTG", &GpsDecoder::decodeGPVTG, kGPVTG}, {"$GPGSV", &GpsDecoder::decodeGPGSV, kGPGSV},
-      {"$GPBOD", &GpsDecoder::decodeGPBOD, kGPBOD}, {"$PGRME", &GpsDecoder::decodePGRME, kPGRME},
-      {"$PGRMF", &GpsDecoder::decodePGRMF, kPGRMF}, {"$PGRMM", &GpsDecoder::decodePGRMM, kPGRMM},
-      {"$PGRMH", &GpsDecoder::decodePGRMH, kPGRMH}, {"$PGRMT", &GpsDecoder::decodePGRMT, kNoCounter},
-      {"$PGRMV", &GpsDecoder::decodePGRMV, kPGRMV}, {"$PGRMZ", &GpsDecoder::decodePGRMZ, kPGRMZ},
-      {"$PGRMB", &GpsDecoder::decodePGRMB, kPGRMB},
+      {"$GPGGA", &GpsDecoder::decodeGPGGA, kGPGGA},
+      {"$GPRMC", &GpsDecoder::decodeGPRMC, kGPRMC},
+      {"$GPVTG", &GpsDecoder::readFields<kFieldsGPVTG>, kGPVTG},
+      {"$GPGSV", &GpsDecoder::decodeGPGSV, kGPGSV},
+      {"$GPBOD", &GpsDecoder::readFields<kFieldsGPBOD>, kGPBOD},
+      {"$PGRME", &GpsDecoder::readFields<kFieldsPGRME>, kPGRME},
+      {"$PGRMF", &GpsDecoder::decodePGRMF, kPGRMF},
+      {"$PGRMM", &GpsDecoder::readFields<kFieldsPGRMM>, kPGRMM},
+      {"$PGRMH", &GpsDecoder::decodePGRMH, kPGRMH},
+      {"$PGRMT", &GpsDecoder::readFields<kFieldsPGRMT>, kNoCounter},
+      {"$PGRMV", &GpsDecoder::readFields<kFieldsPGRMV>, kPGRMV},
+      {"$PGRMZ", &GpsDecoder::decodePGRMZ, kPGRMZ},
+      {"$PGRMB", &GpsDecoder::readFields<kFieldsPGRMB>, kPGRMB},
   };
 
   const std::string_view line = app_.GPSLine;
@@ -58,13 +64,6 @@ void GpsDecoder::ParseGPSSentence() {
     commonTail();
   } catch (const platform::RunError&) {
   }
-}
-
-gps::Sentence GpsDecoder::nmeaSentence() {
-  return gps::Sentence(app_.GPSLine, *memo_, app_, static_cast<bool>(app_.NMEASource));
-}
-gps::Sentence GpsDecoder::garminSentence() {
-  return gps::Sentence(app_.GPSLine, *memo_, app_, static_cast<bool>(app_.GarminSource));
 }
 
 void GpsDecoder::showPosition(const std::string& latitude, const std::string& longitude) {
@@ -90,16 +89,21 @@ void GpsDecoder::showFixLights(platform::OleColor colour) {
 // time hhmmss, date ddmmyy; the tool tip shows "mm-dd-yy  hh:mm:ss" after its
 // heading.
 void GpsDecoder::storeFixTime(std::string_view toolTipHeading, std::string_view time, std::string_view date) {
-  using platform::midText;
   App& a = app_;
-  a.GPSHour = midText(time, 1, 2);
-  a.GPSMinute = midText(time, 3, 2);
-  a.GPSSecond = midText(time, 5, 2);
-  a.GPSDay = midText(date, 1, 2);
-  a.GPSMonth = midText(date, 3, 2);
-  a.GPSYear = midText(date, 5, 2);
-  a.form1().GPSTime.setToolTip(std::string(toolTipHeading) + a.GPSMonth + "-" + a.GPSDay + "-" + a.GPSYear + "  " +
-                               a.GPSHour + ":" + a.GPSMinute + ":" + a.GPSSecond);
+  a.GPSHour = gps::twoAt(time, 0);
+  a.GPSMinute = gps::twoAt(time, 2);
+  a.GPSSecond = gps::twoAt(time, 4);
+  a.GPSDay = gps::twoAt(date, 0);
+  a.GPSMonth = gps::twoAt(date, 2);
+  a.GPSYear = gps::twoAt(date, 4);
+  std::string tip(toolTipHeading);
+  for (std::string_view part :
+       {std::string_view(a.GPSMonth), std::string_view("-"), std::string_view(a.GPSDay),
+        std::string_view("-"), std::string_view(a.GPSYear), std::string_view("  "),
+        std::string_view(a.GPSHour), std::string_view(":"), std::string_view(a.GPSMinute),
+        std::string_view(":"), std::string_view(a.GPSSecond)})
+    tip.append(part);
+  a.form1().GPSTime.setToolTip(tip);
 }
 
 void GpsDecoder::commonTail() {
@@ -118,8 +122,8 @@ void GpsDecoder::commonTail() {
 
   // The magnetic track is shown only while $GPVTG sentences keep arriving.
   if (app_.SentenceDataAge[kGPVTG] < 2)
-    f1.GPSDataHeadingMag.setCaption(
-        m.magneticHeading(m.magneticTrack(app_.form21().GPVTG_MagneticTrack.caption(), platform::readNumber)));
+    f1.GPSDataHeadingMag.setCaption(m.magneticHeading(
+        m.magneticTrack(app_.form21().GPVTG_MagneticTrack.caption(), platform::readNumber)));
 
   // Speed arrives in knots and altitude in metres.
   auto show = [&](double speed, const char* speedUnits, double altitude, const char* altitudeUnits) {
@@ -140,8 +144,12 @@ void GpsDecoder::commonTail() {
   if (f2.UnitMiles.value()) show(knots * 1.15077845382964, " MPH", metres * 3.2808, " Ft");
 
   // Under the Garmin source the fix light follows $PGRMF instead.
-  if (app_.NMEASource)
-    showFixLights(app_.GPSStatusText == "A" ? platform::color::BrightGreen : platform::color::Red);
+  if (app_.NMEASource) {
+    const platform::OleColor light =
+        app_.GPSStatusText == "A" ? platform::color::BrightGreen : platform::color::Red;
+    f1.GPSTrackingLight.setFillColor(light);
+    f9.GPSTrackingLight.setFillColor(light);
+  }
 
   changeAge(app_.SourceDataAge[kGPS], -2);
 }

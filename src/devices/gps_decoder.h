@@ -18,7 +18,7 @@ namespace devices {
 namespace gps {
 struct Memos;
 class Sentence;
-}
+}  // namespace gps
 
 class GpsDecoder {
  public:
@@ -47,29 +47,28 @@ class GpsDecoder {
   std::int16_t SatelliteBarIndex() const { return SatelliteBarIndex_; }
 
  private:
-  // Sentence cases; each returns early when its sentence is cut.
+  // The sentences with steps of their own after their table; each returns
+  // early when its sentence is cut.
   void decodeGPGGA();
   void decodeGPRMC();
-  void decodeGPVTG();
-  void decodeGPBOD();
   void decodeGPGSV();
-  void decodePGRME();
   void decodePGRMF();
-  void decodePGRMM();
   void decodePGRMH();
-  void decodePGRMT();
-  void decodePGRMV();
   void decodePGRMZ();
-  void decodePGRMB();
+  // A sentence whose table is all it does.
+  template <const auto& kFields>
+  void readFields();
 
   // Heading, magnetic heading, speed and altitude in the chosen units, fix
   // light and link age: after every line.
   void commonTail();
 
-  // GPSLine as a standard or a Garmin sentence, which feed the main window
-  // only while their own source is chosen.
-  gps::Sentence nmeaSentence();
-  gps::Sentence garminSentence();
+  // GPSLine read as a sentence of the screen S, the NMEA or the Garmin
+  // sentence screen.
+  template <typename S>
+  S& screen();
+  template <typename S>
+  gps::Sentence sentence();
   // The main window's and the GPS screen's position readouts, fix mode (an
   // empty mode keeps the main window's) and fix lights.
   void showPosition(const std::string& latitude, const std::string& longitude);

@@ -12,7 +12,7 @@
 
 #include "app/app.h"
 #include "devices/gps_decoder.h"
-#include "devices/gps_fields.h"
+#include "devices/gps_sentences.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "screens/form21.h"
@@ -52,22 +52,10 @@ Signal signalOf(double snr) {
 
 }  // namespace
 
-// $GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75
-//   1 sentences in the cycle  2 this sentence's number  3 satellites in view
-//   then up to four blocks: satellite number, elevation, azimuth, SNR (dB,
-//   empty while not tracked)
 void GpsDecoder::decodeGPGSV() {
-  using screens::form21;
-  // A receiver that sees no satellite sends no blocks: the count of
-  // satellites in view is then the last field.
-  static constexpr gps::Field<form21> kHead[] = {
-      {1, &form21::GPGSVSentenances, gps::Show::SignedCount},
-      {2},
-      {3, &form21::GPGSVNumberSatellites, gps::Show::AsReceived, gps::End::CommaOrStar},
-  };
-  form21& f21 = app_.form21();
-  gps::Sentence s = nmeaSentence();
-  if (!s.read(f21, kHead)) return;
+  screens::form21& f21 = app_.form21();
+  gps::Sentence s = sentence<screens::form21>();
+  if (!s.read<gps::kFieldsGPGSV>(f21)) return;
 
   // The first sentence of a cycle (an empty or zero number too).
   const std::optional<std::int16_t> number = toInt16OrNone(readNumber(s[2]));
@@ -75,13 +63,12 @@ void GpsDecoder::decodeGPGSV() {
 
   // Blocks of four fields from field 4 on; the sentence may simply end
   // before a block, but not inside one.
-  gps::FieldWalk& w = s.walk();
   for (int first = 4; first <= 16; first += 4) {
-    const auto prn = w.read(first, gps::End::Comma);
+    const auto prn = s.read(first, gps::End::Comma);
     if (!prn) break;
-    const auto elev = w.read(first + 1, gps::End::Comma);
-    const auto az = elev ? w.read(first + 2, gps::End::Comma) : std::nullopt;
-    const auto snr = az ? w.read(first + 3, gps::End::CommaOrStar) : std::nullopt;
+    const auto elev = s.read(first + 1, gps::End::Comma);
+    const auto az = elev ? s.read(first + 2, gps::End::Comma) : std::nullopt;
+    const auto snr = az ? s.read(first + 3, gps::End::CommaOrStar) : std::nullopt;
     if (!snr) return;
     storeSatellite(*prn, *elev, *az, *snr);
   }
