@@ -1,3 +1,6 @@
+// The GPS decoder: the dispatch on the sentence name, the steps some
+// sentences have after their tables, and the readouts common to every line.
+
 #include "devices/gps_decoder.h"
 
 #include <cstring>
@@ -6,6 +9,7 @@
 #include "devices/gps_sentences.h"
 #include "platform/numbers.h"
 #include "screens/form9.h"
+#include "settings/form13.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
 
@@ -152,6 +156,79 @@ void GpsDecoder::commonTail() {
   }
 
   changeAge(app_.SourceDataAge[kGPS], -2);
+}
+
+// ---- The steps of sentences after their tables
+
+// Under the NMEA source the fix data and the recommended minimum data feed
+// the main window and the GPS screen.
+void GpsDecoder::decodeGPGGA() {
+  static constexpr std::string_view kModes[] = {"NOT VALID", "SPS MODE", "DIFF SPS", "PPS MODE"};
+  screens::form21& f21 = app_.form21();
+  if (!sentence<screens::form21>().read<gps::kFieldsGPGGA>(f21) || !app_.NMEASource) return;
+  showPosition(f21.GPGGALatitude.caption(), f21.GPGGALongitude.caption());
+  const auto mode = gps::fixIndex(f21.GPGGAFixType.caption(), std::size(kModes));
+  showFixMode(mode ? kModes[*mode] : std::string_view());
+  app_.form1().GPSSatsUsed.setCaption(f21.GPGGASatelliteTracked.caption());
+  app_.form9().GPSSatsUsed.setCaption(app_.form1().GPSSatsUsed.caption());
+  app_.GPSAltitudeText = f21.GPGGAAltitude.caption();
+}
+
+void GpsDecoder::decodeGPRMC() {
+  screens::form21& f21 = app_.form21();
+  gps::Sentence s = sentence<screens::form21>();
+  if (!s.read<gps::kFieldsGPRMC>(f21) || !app_.NMEASource) return;
+  app_.form1().GPSTime.setCaption(f21.GPRMCFixTime.caption());
+  storeFixTime("NEMA-0183 Time > ", s[1], s[9]);
+  app_.GPSSpeedText = f21.GPRMCSpeed.caption();
+  app_.GPSTrackText = f21.GPRMCTrack.caption();
+}
+
+// Under the Garmin source the fix data feed the main window and the GPS
+// screen, and the altitude the shared altitude text; the aviation height
+// drives the terrain alert under either source.
+void GpsDecoder::decodePGRMF() {
+  static constexpr std::string_view kModes[] = {"NO FIX", "2D FIX", "3D FIX"};
+  static constexpr platform::OleColor kLights[] = {platform::color::Red, platform::color::Yellow,
+                                                   platform::color::BrightGreen};
+  screens::form20& f20 = app_.form20();
+  if (!sentence<screens::form20>().read<gps::kFieldsPGRMF>(f20) || !app_.GarminSource) return;
+  gps::Memos& m = *memo_;
+  showPosition(f20.GPSHemisphereNS.caption() + " " + m.garminLatitude(f20.GPSLatitude.caption()),
+               f20.GPSHemisphereEW.caption() + " " + m.garminLongitude(f20.GPSLongitude.caption()));
+  const auto mode = gps::fixIndex(f20.GPSFixType.caption(), std::size(kModes));
+  if (mode) showFixLights(kLights[*mode]);
+  showFixMode(mode ? kModes[*mode] : std::string_view());
+  app_.GPSSpeedText = f20.GPSSpeed.caption();
+  storeFixTime("Garmin Time > ", f20.GPSUTCTime.caption(), f20.GPSUTCDate.caption());
+  // No colon between hour and minute, as the NMEA time shows.
+  GPSTimeText_ = app_.GPSHour + app_.GPSMinute + ":" + app_.GPSSecond;
+  app_.form1().GPSTime.setCaption(GPSTimeText_);
+}
+
+// The alert latches: a later height above the limit leaves it on; only a
+// limit of 0 (or none) clears it here.
+void GpsDecoder::decodePGRMH() {
+  screens::form20& f20 = app_.form20();
+  if (!sentence<screens::form20>().read<gps::kFieldsPGRMH>(f20)) return;
+  settings::form13& f13 = app_.form13();
+  const double limit = platform::readNumber(f13.TerrainAlertAltitude.text());
+  if (limit > 0) {
+    if (platform::readNumber(f20.GPSEstAGL.caption()) < limit) {
+      app_.TerrainAlert = true;
+      f13.TerrainAlertIndicator.setFillColor(platform::color::Red);
+    }
+  } else {
+    app_.TerrainAlert = false;
+    f13.TerrainAlertIndicator.setFillColor(platform::color::Green);
+  }
+}
+
+// The shared altitude text is in metres, as the NMEA fix gives it.
+void GpsDecoder::decodePGRMZ() {
+  screens::form20& f20 = app_.form20();
+  if (sentence<screens::form20>().read<gps::kFieldsPGRMZ>(f20) && app_.GarminSource)
+    app_.GPSAltitudeText = platform::numberText(platform::readNumber(f20.GPSAltitude.caption()) / 3.2808);
 }
 
 }  // namespace devices

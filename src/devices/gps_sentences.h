@@ -1,8 +1,8 @@
 #pragma once
 // The sentences of the GPS decoder, each as the table of the fields it reads
 // (gps_fields.h says how a table is read). A sentence whose table is all it
-// does is dispatched to readFields; the others have their own steps after
-// their table (gps_nmea.cpp, gps_garmin.cpp, gps_satellites.cpp).
+// does is dispatched to readFields; the others have steps of their own after
+// their table (gps_decoder.cpp, and gps_satellites.cpp for $GPGSV).
 
 #include <type_traits>
 

@@ -20,19 +20,22 @@ namespace platform {
 class TextMemo {
  public:
   // The text of key: remembered, or made by make(key) (anything that converts
-  // to a string_view) and remembered in place of the one that held its slot.
-  // The text stays valid until the next call.
+  // to a string_view) and remembered in place of the older of the two its
+  // hash may hold. The text stays valid until the next call.
   template <typename Make>
   std::string_view operator()(double key, Make&& make) {
     const auto bits = std::bit_cast<std::uint64_t>(key);
-    Slot& slot = slots_[(bits * 0x9E3779B97F4A7C15ULL) >> (64 - kSlotBits)];
-    if (slot.size != kEmpty && slot.bits == bits) return {slot.text, slot.size};
+    Set& set = sets_[(bits * 0x9E3779B97F4A7C15ULL) >> (64 - kSetBits)];
+    for (Slot& slot : set.slots)
+      if (slot.size != kEmpty && slot.bits == bits) return {slot.text, slot.size};
     const auto made = make(key);
     const std::string_view text = made;
+    Slot& slot = set.slots[set.older];
     if (text.size() > sizeof slot.text) {
       long_.assign(text);
       return long_;
     }
+    set.older ^= 1;
     std::memcpy(slot.text, text.data(), text.size());
     slot.size = static_cast<std::uint8_t>(text.size());
     slot.bits = bits;
@@ -40,14 +43,18 @@ class TextMemo {
   }
 
  private:
-  static constexpr int kSlotBits = 5;
+  static constexpr int kSetBits = 4;
   static constexpr std::uint8_t kEmpty = 0xFF;
   struct Slot {
     std::uint64_t bits = 0;
     char text[23];
     std::uint8_t size = kEmpty;
   };
-  Slot slots_[std::size_t{1} << kSlotBits];
+  struct Set {
+    Slot slots[2];
+    std::size_t older = 0;
+  };
+  Set sets_[std::size_t{1} << kSetBits];
   std::string long_;
 };
 
