@@ -34,6 +34,7 @@ constexpr UnitCaption cht(platform::Label Form4::*label) {
 }
 
 // label | English pattern | metric conversion and pattern
+// clang-format off
 constexpr UnitCaption kCaptions[kReadings] = {
     {&Form4::EMSManPres, P("00.00"), kMillibars, P("0000")},
     {&Form4::EMSOilTemp, P("##0"), kCelsius, P("##0")},
@@ -49,6 +50,7 @@ constexpr UnitCaption kCaptions[kReadings] = {
     cht(&Form4::EMSCHT1), cht(&Form4::EMSCHT2), cht(&Form4::EMSCHT3),
     cht(&Form4::EMSCHT4), cht(&Form4::EMSCHT5), cht(&Form4::EMSCHT6),
 };
+// clang-format on
 
 }  // namespace
 
@@ -59,7 +61,9 @@ void UnitCaptions::show(Form4& f, const EngineReadings& r, bool english) {
       (f.*c.label).setCaption(english_[k](r[k], c.english));
     } else {
       const Conversion m = c.metric;
-      (f.*c.label).setCaption(metric_[k](r[k], [&](double v) { return c.metricPattern((v - m.offset) * m.factor); }));
+      (f.*c.label).setCaption(metric_[k](r[k], [&](double v) {
+        return c.metricPattern((v - m.offset) * m.factor);
+      }));
     }
   }
 }

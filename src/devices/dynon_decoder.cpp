@@ -25,7 +25,8 @@ constexpr std::size_t kLiveActivityLength = 110;
 
 }  // namespace
 
-DynonDecoder::DynonDecoder(App& app) : app_(app), remembered_(std::make_unique<dynon::RememberedCaptions>()) {}
+DynonDecoder::DynonDecoder(App& app)
+    : app_(app), remembered_(std::make_unique<dynon::RememberedCaptions>()) {}
 DynonDecoder::~DynonDecoder() = default;
 void DynonDecoder::wire(ScreenId) {}
 

@@ -47,12 +47,16 @@ EfisDecoder::EfisDecoder(App& app) : app_(app) {}
 EfisDecoder::~EfisDecoder() = default;
 void EfisDecoder::wire(ScreenId) {}
 
-void EfisDecoder::ParseEFISData() { parse(true); }
+void EfisDecoder::ParseEFISData() {
+  parse(true);
+}
 
 // The export decodes the lines of a loaded file one after another: recording
 // them into the live record file or refreshing the displays with them would
 // mix file data into the live record.
-void EfisDecoder::ParseEFISDataForExport() { parse(false); }
+void EfisDecoder::ParseEFISDataForExport() {
+  parse(false);
+}
 
 void EfisDecoder::parse(bool realTimeSteps) {
   // Exported lines come from a loaded file whatever the source setting: they

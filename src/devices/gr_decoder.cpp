@@ -45,17 +45,27 @@ namespace {
 
 using Frame = std::array<std::uint8_t, 301>;
 
-// Where a model's frame keeps each field: the index of its byte or big-endian
-// word in the frame buffer, header first. 0 (the header's place) marks a
-// field the model does not send; it shows 0. Every index lies below 73,
-// inside the buffer, whatever the length of the chunk that filled it.
+// The fields of a frame: in a layout, where the model keeps each (the index
+// of its byte or big-endian word in the frame buffer, header first; 0, the
+// header's place, for a field the model does not send, which shows 0); in a
+// frame, their values, scaled fields as raw bytes or words (the value shown
+// is raw x 10, x 100, x 0.1 or x 0.01).
+template <typename T>
+struct FrameFields {
+  T rpm1 = 0;
+  std::array<T, 6> cht{}, egt{}, aux{};
+  T airspeed = 0, altitudeTens = 0, voltageTenths = 0, fuelFlowTenths = 0;
+  // Bytes: unit temperature, carburettor temperature and rate of climb (these
+  // two signed), OAT (+ 50 in the frame), oil pressure.
+  T unitTemperature = 0, carbTemp = 0, rocHundreds = 0, oat = 0, oilPres = 0;
+  T oilTemp = 0, coolant = 0, hourTenths = 0, fuelQuantityTenths = 0, baroHundredths = 0;
+};
+using FrameValues = FrameFields<std::int32_t>;
+
+// Every index lies below 73, inside the frame buffer, whatever the length of
+// the chunk that filled it.
 struct Layout {
-  std::size_t rpm1 = 0;
-  std::array<std::size_t, 6> cht{}, egt{}, aux{};
-  std::size_t airspeed = 0, altitudeTens = 0, voltageTenths = 0, fuelFlowTenths = 0;
-  std::size_t unitTemperature = 0, carbTemp = 0, rocHundreds = 0, oatPlus50 = 0;  // bytes; carb and ROC signed
-  std::size_t oilTemp = 0, oilPres = 0, coolant = 0;                            // oil pressure a byte
-  std::size_t hourTenths = 0, fuelQuantityTenths = 0, baroHundredths = 0;
+  FrameFields<std::size_t> at;
   std::size_t timer = 0, remaining = 0;  // bytes: hours minutes seconds; hours minutes
   // The header forms the model sends, each with where it puts the second RPM.
   struct Header {
@@ -77,12 +87,12 @@ constexpr std::string_view kHeaderFEFFFE = "$FE  $FF  $FE";
 //   56 coolant  58 hour meter x10  60 fuel quantity x10
 //   62-64 flight timer h m s  65-66 time remaining h m  67 baro x100
 //   69 or 71 second RPM, by the header
+// clang-format off
 constexpr Layout kGR4000{
-    .rpm1 = 3, .cht = {5, 7, 9, 11, 13, 15}, .egt = {17, 19, 21, 23, 25, 27}, .aux = {48, 50, 52, 54, 29, 31},
-    .airspeed = 33, .altitudeTens = 35, .voltageTenths = 37, .fuelFlowTenths = 39,
-    .unitTemperature = 41, .carbTemp = 42, .rocHundreds = 43, .oatPlus50 = 44,
-    .oilTemp = 45, .oilPres = 47, .coolant = 56,
-    .hourTenths = 58, .fuelQuantityTenths = 60, .baroHundredths = 67,
+    .at = {.rpm1 = 3, .cht = {5, 7, 9, 11, 13, 15}, .egt = {17, 19, 21, 23, 25, 27}, .aux = {48, 50, 52, 54, 29, 31},
+           .airspeed = 33, .altitudeTens = 35, .voltageTenths = 37, .fuelFlowTenths = 39,
+           .unitTemperature = 41, .carbTemp = 42, .rocHundreds = 43, .oat = 44, .oilPres = 47,
+           .oilTemp = 45, .coolant = 56, .hourTenths = 58, .fuelQuantityTenths = 60, .baroHundredths = 67},
     .timer = 62, .remaining = 65,
     .headers = {{{kHeaderFEFEFE, 71}, {kHeaderFEFFFE, 69}}}};
 
@@ -93,25 +103,14 @@ constexpr Layout kGR4000{
 //   (signed)  23 OAT + 50  24 coolant  26 oil temperature  28 oil pressure
 //   29-31 aux 1-2  33 hour meter x10  35 fuel quantity x10
 //   37-39 flight timer h m s  40-41 time remaining h m  42 baro x100
-constexpr Layout kGR2000{.rpm1 = 3, .cht = {5, 7}, .egt = {9, 11}, .aux = {29, 31},
-                         .airspeed = 13, .altitudeTens = 15, .voltageTenths = 17, .fuelFlowTenths = 19,
-                         .unitTemperature = 21, .rocHundreds = 22, .oatPlus50 = 23,
-                         .oilTemp = 26, .oilPres = 28, .coolant = 24,
-                         .hourTenths = 33, .fuelQuantityTenths = 35, .baroHundredths = 42,
-                         .timer = 37, .remaining = 40,
-                         .headers = {{{kHeaderFEFFFE}}}};
-
-// One frame's values, whichever layout it came in. Scaled fields keep their
-// raw byte or word: the value shown is raw x 10, x 100, x 0.1 or x 0.01.
-struct FrameValues {
-  std::int32_t rpm1 = 0;
-  std::array<std::int32_t, 6> cht{}, egt{}, aux{};
-  std::int32_t airspeed = 0, altitudeTens = 0, voltageTenths = 0, fuelFlowTenths = 0;
-  std::int32_t unitTemperature = 0, carbTemp = 0, rocHundreds = 0, oat = 0;
-  std::int32_t oilTemp = 0, oilPres = 0, coolant = 0;
-  std::int32_t hourTenths = 0, fuelQuantityTenths = 0, baroHundredths = 0;
-  std::int32_t rpm2 = 0;
-};
+constexpr Layout kGR2000{
+    .at = {.rpm1 = 3, .cht = {5, 7}, .egt = {9, 11}, .aux = {29, 31},
+           .airspeed = 13, .altitudeTens = 15, .voltageTenths = 17, .fuelFlowTenths = 19,
+           .unitTemperature = 21, .rocHundreds = 22, .oat = 23, .oilPres = 28,
+           .oilTemp = 26, .coolant = 24, .hourTenths = 33, .fuelQuantityTenths = 35, .baroHundredths = 42},
+    .timer = 37, .remaining = 40,
+    .headers = {{{kHeaderFEFFFE}}}};
+// clang-format on
 
 // Reading a frame: a byte, a big-endian word, a byte as signed; 0 for a field
 // the layout does not have.
@@ -124,14 +123,17 @@ struct FrameReader {
   std::array<std::int32_t, 6> words(const std::array<std::size_t, 6>& at) const {
     return {W(at[0]), W(at[1]), W(at[2]), W(at[3]), W(at[4]), W(at[5])};
   }
-  FrameValues values(const Layout& l) const {
-    return {.rpm1 = W(l.rpm1), .cht = words(l.cht), .egt = words(l.egt), .aux = words(l.aux),
-            .airspeed = W(l.airspeed), .altitudeTens = W(l.altitudeTens), .voltageTenths = W(l.voltageTenths),
-            .fuelFlowTenths = W(l.fuelFlowTenths), .unitTemperature = B(l.unitTemperature),
-            .carbTemp = S(l.carbTemp), .rocHundreds = S(l.rocHundreds), .oat = B(l.oatPlus50) - 50,
-            .oilTemp = W(l.oilTemp), .oilPres = B(l.oilPres), .coolant = W(l.coolant), .hourTenths = W(l.hourTenths),
-            .fuelQuantityTenths = W(l.fuelQuantityTenths), .baroHundredths = W(l.baroHundredths)};
+  // clang-format off
+  FrameValues values(const FrameFields<std::size_t>& at) const {
+    return {.rpm1 = W(at.rpm1), .cht = words(at.cht), .egt = words(at.egt), .aux = words(at.aux),
+            .airspeed = W(at.airspeed), .altitudeTens = W(at.altitudeTens), .voltageTenths = W(at.voltageTenths),
+            .fuelFlowTenths = W(at.fuelFlowTenths), .unitTemperature = B(at.unitTemperature),
+            .carbTemp = S(at.carbTemp), .rocHundreds = S(at.rocHundreds), .oat = B(at.oat) - 50,
+            .oilPres = B(at.oilPres), .oilTemp = W(at.oilTemp), .coolant = W(at.coolant),
+            .hourTenths = W(at.hourTenths), .fuelQuantityTenths = W(at.fuelQuantityTenths),
+            .baroHundredths = W(at.baroHundredths)};
   }
+  // clang-format on
 };
 
 // "$" hex "  $" hex "  $" hex of the three header bytes: upper-case digits
@@ -163,7 +165,7 @@ std::string_view remainingText(GrFrameTexts& t, const FrameReader& r, std::size_
 }
 
 // The data screen's value labels, from the engine speed to the second RPM.
-void showValues(screens::Form5& s, const FrameValues& v, GrFrameTexts& t) {
+void showValues(screens::Form5& s, const FrameValues& v, std::int32_t rpm2, GrFrameTexts& t) {
   using L = platform::Label screens::Form5::*;
   static constexpr std::array<L, 6> kCHT{&screens::Form5::GRCHT1, &screens::Form5::GRCHT2,
                                          &screens::Form5::GRCHT3, &screens::Form5::GRCHT4,
@@ -192,7 +194,7 @@ void showValues(screens::Form5& s, const FrameValues& v, GrFrameTexts& t) {
   s.GRHourMeter.setCaption(t.groupedTenths.text(v.hourTenths));
   s.GRFuelQuantity.setCaption(t.groupedTenths.text(v.fuelQuantityTenths));
   s.GRBaroSetting.setCaption(t.baro.text(v.baroHundredths));
-  s.GRRPM2.setCaption(t.rpm.text(v.rpm2));
+  s.GRRPM2.setCaption(t.rpm.text(rpm2));
 }
 
 // A bar and its "same value" marker on pointer 1.
@@ -269,9 +271,11 @@ void GrandRapidsDecoder::ParseEMSGrandRapidsData() {
   screens::Form5& data = app_.form5();
 
   FrameValues v;
+  std::int32_t rpm2 = 0;
   auto decode = [&](const Layout& layout) {
     data.HeaderType.setCaption(headerText(frame.f, t.scratch));
-    v = frame.values(layout);
+    v = frame.values(layout.at);
+    rpm2 = 0;
     data.GRTime.setCaption(timerText(t, frame, layout.timer));
     data.GRTimeRemaining.setCaption(remainingText(t, frame, layout.remaining));
     // A recognised header tells the delimiter watchdog that the link is
@@ -280,14 +284,14 @@ void GrandRapidsDecoder::ParseEMSGrandRapidsData() {
       if (h.text.empty() || data.HeaderType.caption() != h.text) continue;
       app_.GRHeaderSeen = true;
       changeAge(app_.SourceDataAge[kEMS], -app_.SourceDataAge[kEMS]);
-      v.rpm2 = frame.W(h.rpm2);
+      rpm2 = frame.W(h.rpm2);
     }
   };
   if (options.EMSGRANDRAPIDS.value()) decode(kGR4000);
   if (options.EMSGR2000.value()) decode(kGR2000);
 
   // An unrecognised header gates nothing: the frame is shown all the same.
-  showValues(data, v, t);
+  showValues(data, v, rpm2, t);
   showGauges(app_.form11(), v, t, app_.EngineTempLimit, app_.EGTToCHTScale);
   // The supervisor clamps the age; after a recognised frame it stands at -2.
   changeAge(app_.SourceDataAge[kEMS], -2);
