@@ -94,42 +94,66 @@ Graduations graduate(const GraduationRequest& r) {
   const double maxMajors = std::max(1.0, std::floor(length / std::max(1.0, r.minMajorSpacing)));
   const double smallest = span / maxMajors;
 
+  // Majors of a candidate step and whether their labels keep clear of each
+  // other.
+  struct Trial {
+    double count = 0;
+    bool fits = true;
+  };
+  const auto trial = [&](const Candidate& c) {
+    Trial t;
+    const double step = c.step();
+    const double kLo = std::ceil(lo / step - 1e-9), kHi = std::floor(hi / step + 1e-9);
+    t.count = std::clamp(kHi - kLo + 1, 0.0, maxMajors + 1);
+    if (!labelled) return t;
+    const double stepPixels = step * pixelsPerUnit;
+    double previous = -1;
+    for (double i = 0; i < t.count; ++i) {
+      const double extent = r.labelExtent(graduationLabel(multiple(kLo + i, c.mantissa, c.exponent), step, g.labelFactor));
+      if (previous >= 0 && (previous + extent) / 2 + r.labelGap > stepPixels) {
+        t.fits = false;
+        break;
+      }
+      previous = extent;
+    }
+    return t;
+  };
+  const auto onStep = [&](double v, double step) {
+    const double k = v / step;
+    return std::fabs(k - std::round(k)) <= 1e-9 * std::max(1.0, std::fabs(k));
+  };
+
   // Candidate steps from the smallest the room allows upwards; the first
-  // whose labels fit is taken. Few candidates are tried: past the span
-  // every step leaves at most one major mark.
+  // whose labels fit is taken, unless a step up to five times larger ends on
+  // both ends of the scale with four labels or more (0-15 reads 0, 5, 10, 15
+  // rather than 0 to 14 by twos and an unlabelled end). Few candidates are
+  // tried: past the span every step leaves at most one major mark.
+  std::vector<Candidate> candidates;
   const int firstExponent = static_cast<int>(std::floor(std::log10(smallest)));
-  Candidate chosen{0, 0};
-  std::vector<std::string> labels;
-  for (int e = firstExponent; e <= firstExponent + 4 && chosen.mantissa == 0; ++e) {
+  for (int e = firstExponent; e <= firstExponent + 4; ++e)
     for (double m : kMantissas) {
       // 2.5 only where its labels stay whole in the decade below (25, 250).
       if (m == 2.5 && e - factorExponent < 1) continue;
-      const Candidate c{m, e};
-      const double step = c.step();
-      if (step < smallest * (1 - 1e-12)) continue;
-      const double kLo = std::ceil(lo / step - 1e-9), kHi = std::floor(hi / step + 1e-9);
-      const double count = std::clamp(kHi - kLo + 1, 0.0, maxMajors + 1);
-      labels.clear();
-      bool fits = true;
-      if (labelled) {
-        const double stepPixels = step * pixelsPerUnit;
-        double previous = -1;
-        for (double i = 0; i < count; ++i) {
-          labels.push_back(graduationLabel(multiple(kLo + i, m, e), step, g.labelFactor));
-          const double extent = r.labelExtent(labels.back());
-          if (previous >= 0 && (previous + extent) / 2 + r.labelGap > stepPixels) {
-            fits = false;
-            break;
-          }
-          previous = extent;
-        }
-      }
-      if (fits || count <= 1) {
-        chosen = c;
+      if (multiple(1, m, e) >= smallest * (1 - 1e-12)) candidates.push_back({m, e});
+    }
+  Candidate chosen{0, 0};
+  std::size_t next = 0;
+  for (; next < candidates.size(); ++next) {
+    const Trial t = trial(candidates[next]);
+    if (t.fits || t.count <= 1) {
+      chosen = candidates[next++];
+      break;
+    }
+  }
+  const auto endsOnStep = [&](const Candidate& c) { return onStep(lo, c.step()) && onStep(hi, c.step()); };
+  if (chosen.mantissa != 0 && r.endMarks && !endsOnStep(chosen))
+    for (; next < candidates.size() && candidates[next].step() <= chosen.step() * 5; ++next) {
+      const Trial t = trial(candidates[next]);
+      if (t.fits && t.count >= 4 && endsOnStep(candidates[next])) {
+        chosen = candidates[next];
         break;
       }
     }
-  }
   if (chosen.mantissa == 0) return g;
 
   const double step = chosen.step();

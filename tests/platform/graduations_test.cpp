@@ -87,6 +87,8 @@ TEST(Graduations, ScalesReadAtRoundValues) {
       {"amps -60 to 60", bar(-60, 60), {"-60", "-40", "-20", "0", "20", "40", "60"}, 20, "", {}},
       {"a bar in thousands has no factor", bar(0, 2700), {"0", "500", "1000", "1500", "2000", "2500"}, 500, "",
        {2700}},
+      {"a longer 0-15 bar: 0, 5, 10, 15 rather than twos and a bare end", bar(0, 15, 396), {"0", "5", "10", "15"},
+       5, "", {}},
       {"ends in either order", bar(15, 0), {"0", "5", "10", "15"}, 5, "", {}},
       {"off-step lower end", bar(15, 40, 344), {"15", "20", "25", "30", "35", "40"}, 5, "", {}},
       {"around zero, never -0", bar(-1, 1, 200), {"-1.0", "-0.5", "0.0", "0.5", "1.0"}, 0.5, "", {}},
