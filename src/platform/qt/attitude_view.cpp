@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -105,8 +106,9 @@ class AttitudeWidget : public DialWidget {
     const double w = std::max(2.0, r * 0.055);
     const QRectF symbol(c.x() - wingSpan(r) - w - 3, c.y() - w - 3, 2 * (wingSpan(r) + w + 3), r * 0.08 + 2 * w + 6);
     const QFont f = pixelFont(font(), std::clamp(r * 0.1, 7.0, 13.0));
-    p.setFont(f);
+    labels_.setLook(f, ink, devicePixelRatioF());
     const QFontMetricsF fm(f);
+    placed_.clear();
     const double turnRad = roll_ * 3.14159265358979323846 / 180.0;
     const double cs = std::fabs(std::cos(turnRad)), sn = std::fabs(std::sin(turnRad));
     const QPen rung(ink, std::max(1.0, r * 0.015));
@@ -127,7 +129,7 @@ class AttitudeWidget : public DialWidget {
         const QPointF m = turn.map(at);
         const double hw = cs * lw / 2 + sn * lh / 2, hh = sn * lw / 2 + cs * lh / 2;
         if (QRectF(m.x() - hw, m.y() - hh, 2 * hw, 2 * hh).intersects(symbol)) continue;
-        drawTextAt(p, at, label);
+        placed_.push_back({m, label});
       }
     }
     // Sky pointer, turning with the horizon against the fixed roll scale.
@@ -137,10 +139,18 @@ class AttitudeWidget : public DialWidget {
     p.setBrush(ink);
     p.drawPolygon(tri, 3);
     p.restore();
+    // The numbers turned with the ladder, placed where it put them.
+    for (const Placed& l : placed_) labels_.draw(p, l.at, l.text, -roll_);
   }
 
  private:
+  struct Placed {
+    QPointF at;
+    QString text;
+  };
   double pitch_ = 0, roll_ = 0;
+  TurnedTextCache labels_;
+  std::vector<Placed> placed_;
 };
 
 }  // namespace

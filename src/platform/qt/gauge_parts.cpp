@@ -118,6 +118,44 @@ void TextCache::drawRightAligned(QPainter& p, double x, double y, const QString&
   p.drawStaticText(QPointF(x - sz.width(), y - sz.height() / 2), t);
 }
 
+void TurnedTextCache::setLook(const QFont& font, const QColor& colour, qreal ratio) {
+  if (font == font_ && colour == colour_ && ratio == ratio_) return;
+  font_ = font;
+  colour_ = colour;
+  ratio_ = ratio;
+  images_.clear();
+}
+
+const QImage& TurnedTextCache::turned(const QString& text, int step) {
+  const std::string key = text.toStdString() + '@' + std::to_string(step);
+  auto it = images_.find(key);
+  if (it != images_.end()) return it->second;
+  if (images_.size() > 4096) images_.clear();
+  const QFontMetricsF fm(font_);
+  const int side = static_cast<int>(std::ceil(std::hypot(fm.horizontalAdvance(text), fm.height()))) + 2;
+  QImage image(QSize(side, side) * ratio_, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio_);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setFont(font_);
+  p.setPen(colour_);
+  p.translate(side / 2.0, side / 2.0);
+  p.rotate(step * kStep);
+  drawTextAt(p, QPointF(0, 0), text);
+  p.end();
+  return images_.emplace(key, std::move(image)).first->second;
+}
+
+void TurnedTextCache::draw(QPainter& p, QPointF centre, const QString& text, double angle) {
+  double a = std::fmod(angle, 360.0);
+  if (a < 0) a += 360;
+  const int step = static_cast<int>(std::lround(a / kStep)) % (360 / kStep);
+  const QImage& image = turned(text, step);
+  const QSizeF size = image.deviceIndependentSize();
+  p.drawImage(QPointF(std::round(centre.x() - size.width() / 2), std::round(centre.y() - size.height() / 2)), image);
+}
+
 // ---------------------------------------------------------------------------
 
 void drawNeedle(QPainter& p, QPointF c, double r, double angle, double length, double width,

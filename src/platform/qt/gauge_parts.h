@@ -14,6 +14,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QPointer>
@@ -170,6 +171,29 @@ class TextCache {
   QStaticText& entry(const QString& s, const QFont& font);
   QFont font_;
   std::unordered_map<std::string, QStaticText> texts_;
+};
+
+// Label texts turned with a moving card or ladder (the heading card, the
+// pitch ladder): each text is drawn once into a small picture per turn, to
+// the nearest kStep degrees, and placed from then on without a transform.
+// Turning text on every paint would lay its glyphs out anew each time; a
+// label within a degree of its turn reads the same. Bounded: a few thousand
+// small pictures at most, then it starts afresh.
+class TurnedTextCache {
+ public:
+  static constexpr int kStep = 2;
+  // Draws the text centred on the point, turned clockwise by angle degrees;
+  // the painter's transform must be a translation at most.
+  void draw(QPainter& p, QPointF centre, const QString& text, double angle);
+  // Font and colour of the texts; a change starts afresh.
+  void setLook(const QFont& font, const QColor& colour, qreal ratio);
+
+ private:
+  const QImage& turned(const QString& text, int step);
+  QFont font_;
+  QColor colour_;
+  qreal ratio_ = 1;
+  std::unordered_map<std::string, QImage> images_;
 };
 
 // ---------------------------------------------------------------------------

@@ -1,14 +1,16 @@
 // The heading indicator (AviationDial, heading mode): a compass card turning
-// behind a fixed lubber line and aircraft symbol. The card's ticks and labels
-// are one outline, built with the cached layer and filled turned on each
-// paint: turning an outline costs a fraction of resampling a picture of the
-// card, and stays sharp at any heading.
+// behind a fixed lubber line and aircraft symbol. The card's ticks are lines
+// drawn turned on each paint, and its labels small pictures placed at their
+// turned bearings: a fraction of the cost of resampling a picture of the
+// whole card, and sharp at any heading.
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
+#include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
-#include <QPainterPath>
-#include <QTransform>
 
 #include "platform/qt/dial_widget.h"
 
@@ -37,33 +39,33 @@ class HeadingWidget : public DialWidget {
   }
 
   // The card round its own centre: ticks every 5 degrees, longer every 10,
-  // and labels every 30 standing upright towards the rim.
+  // and labels every 30.
   void buildCard(double r) {
-    card_ = QPainterPath();
-    card_.setFillRule(Qt::WindingFill);
+    ten_.clear();
+    five_.clear();
     for (int b = 0; b < 360; b += 5) {
       const bool ten = b % 10 == 0;
-      const double w = ten ? std::max(1.0, r * 0.022) : std::max(1.0, r * 0.012);
       const double r0 = ten ? r * 0.78 : r * 0.84;
-      QTransform t;
-      t.rotate(b);
-      card_.addPolygon(t.map(QPolygonF(QRectF(-w / 2, -r * 0.9, w, r * 0.9 - r0))));
-      card_.closeSubpath();
+      (ten ? ten_ : five_).emplace_back(polar(QPointF(0, 0), r0, 90 - b), polar(QPointF(0, 0), r * 0.9, 90 - b));
     }
-    const QFont f = pixelFont(font(), std::clamp(r * 0.15, 6.0, 18.0));
-    for (int b = 0; b < 360; b += 30) {
-      const QString label = b == 0     ? "N"
-                            : b == 90  ? "E"
-                            : b == 180 ? "S"
-                            : b == 270 ? "W"
-                                       : QString::number(b / 10);
-      QPainterPath text;
-      text.addText(0, 0, f, label);
-      const QRectF box = text.boundingRect();
-      QTransform t;
-      t.rotate(b);
-      t.translate(-box.center().x(), -r * 0.62 - box.center().y());
-      card_.addPath(t.map(text));
+    tenWidth_ = std::max(1.0, r * 0.022);
+    fiveWidth_ = std::max(1.0, r * 0.012);
+    labelRadius_ = r * 0.62;
+    labels_.setLook(pixelFont(font(), std::clamp(r * 0.15, 6.0, 18.0)), markings(), devicePixelRatioF());
+  }
+
+  static QString labelText(int k) {
+    switch (k) {
+      case 0:
+        return QStringLiteral("N");
+      case 3:
+        return QStringLiteral("E");
+      case 6:
+        return QStringLiteral("S");
+      case 9:
+        return QStringLiteral("W");
+      default:
+        return QString::number(k * 3);
     }
   }
 
@@ -76,8 +78,17 @@ class HeadingWidget : public DialWidget {
     p.save();
     p.translate(c);
     p.rotate(-value_);
-    p.fillPath(card_, ink);
+    p.setPen(QPen(ink, tenWidth_, Qt::SolidLine, Qt::FlatCap));
+    p.drawLines(ten_.data(), static_cast<int>(ten_.size()));
+    p.setPen(QPen(ink, fiveWidth_, Qt::SolidLine, Qt::FlatCap));
+    p.drawLines(five_.data(), static_cast<int>(five_.size()));
     p.restore();
+    // Labels upright towards the rim at the bearings the card has turned
+    // them to, clockwise from the top.
+    for (int k = 0; k < 12; ++k) {
+      const double turned = k * 30 - value_;
+      labels_.draw(p, polar(c, labelRadius_, 90 - turned), labelText(k), turned);
+    }
     // Lubber line at the top.
     p.setPen(QPen(QColor(255, 160, 0), std::max(2.0, r * 0.035)));
     tick(p, c, r * 0.74, r * 0.95, 90);
@@ -91,7 +102,9 @@ class HeadingWidget : public DialWidget {
 
  private:
   double value_ = 0;
-  QPainterPath card_;
+  std::vector<QLineF> ten_, five_;
+  double tenWidth_ = 1, fiveWidth_ = 1, labelRadius_ = 0;
+  TurnedTextCache labels_;
 };
 
 }  // namespace

@@ -104,7 +104,7 @@ class TapeWidget : public GaugeWidget {
     r.length = height();
     if (scale_.showTickLabels) r.labelExtent = [h = QFontMetricsF(f).height()](std::string_view) { return h; };
     // A few label heights between numbers: a tape reads at a glance.
-    r.minMajorSpacing = QFontMetricsF(f).height() * 5;
+    r.minMajorSpacing = QFontMetricsF(f).height() * 4;
     r.minMinorSpacing = 5;
     r.endMarks = false;
     const Graduations g = graduate(r);
