@@ -13,6 +13,7 @@
 #include "settings/form2.h"
 #include "settings/settings.h"
 #include "shell/form1.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 namespace devices {
@@ -270,7 +271,7 @@ void SerialLinks::MSPort1_OnRead(const std::string& data) {
   app_.GPSLine = withoutLineBreaks(data);
   if (app_.form2().RecordFileRawGPS.value() == 1) CaptureGPSData();
   app_.devices().gps().ParseGPSSentence();
-  if (app_.RawViewGPS && !app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+  if (app_.RawViewGPS && !app_.RawViewFrozen) app_.shell().rawView().UpdateCommDataScreen();
 }
 
 void SerialLinks::MSPort2_OnRead(const std::string& data) {
@@ -284,7 +285,7 @@ void SerialLinks::MSPort2_OnRead(const std::string& data) {
     app_.devices().efis().ParseEFISData();
   }
   // With the file source chosen the view repeats the current line.
-  if (app_.RawViewEFIS && !app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+  if (app_.RawViewEFIS && !app_.RawViewFrozen) app_.shell().rawView().UpdateCommDataScreen();
 }
 
 void SerialLinks::MSPort3_OnRead(const std::string& data) {
@@ -296,7 +297,7 @@ void SerialLinks::MSPort3_OnRead(const std::string& data) {
     app_.EMSLine = withoutLineBreaks(data);
     if (f.RecordFileRawEMS.value() == 1) CaptureEMSData();
     if (f.EMS_COMM.value()) app_.devices().dynon().ParseEMSDynonData();
-    if (app_.RawViewEMS && !app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+    if (app_.RawViewEMS && !app_.RawViewFrozen) app_.shell().rawView().UpdateCommDataScreen();
     return;
   }
   if (!f.EMSGRANDRAPIDS.value() && !f.EMSGR2000.value()) return;
@@ -325,7 +326,7 @@ void SerialLinks::MSPort3_OnRead(const std::string& data) {
       if ((i + 1) % 10 == 0) line += "      ";
     }
     app_.EMSLine = std::move(line);
-    if (!app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+    if (!app_.RawViewFrozen) app_.shell().rawView().UpdateCommDataScreen();
   }
 }
 

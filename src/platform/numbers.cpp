@@ -248,14 +248,12 @@ int fastFormat(double v, int significant, std::string_view pattern, char* out) {
   return end;
 }
 
-// The value rounded to `significant` decimal digits: the decimal value that a
-// double (15 digits) or a single (7 digits) stands for.
+// decimalOf by the general conversion alone, for every finite non-zero value.
 template <typename T>
-Decimal decimalOf(T v, int significant) {
+Decimal generalDecimalOf(T v, int significant) {
   Decimal d;
   if (v == 0 || !std::isfinite(v)) return d;
   d.negative = std::signbit(v);
-  if (fastDecimalOf(std::fabs(static_cast<double>(v)), significant, d)) return d;
   std::array<char, 64> buf{};
   auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
                            std::chars_format::scientific, significant - 1);
@@ -277,6 +275,17 @@ Decimal decimalOf(T v, int significant) {
   trimTrailingZeros(d);
   d.point = exp10 + 1;
   return d;
+}
+
+// The value rounded to `significant` decimal digits: the decimal value that a
+// double (15 digits) or a single (7 digits) stands for.
+template <typename T>
+Decimal decimalOf(T v, int significant) {
+  Decimal d;
+  if (v == 0 || !std::isfinite(v)) return d;
+  d.negative = std::signbit(v);
+  if (fastDecimalOf(std::fabs(static_cast<double>(v)), significant, d)) return d;
+  return generalDecimalOf(v, significant);
 }
 
 // Rounds half away from zero so that `places` decimals remain.
@@ -648,6 +657,28 @@ std::string formatNumber(float v, std::string_view pattern) {
   const int n = fastFormat(static_cast<double>(v), 7, pattern, fast);
   if (n >= 0) return std::string(fast, static_cast<std::size_t>(n));
   return formatDecimal(decimalOf(v, 7), pattern);
+}
+
+std::string formatNumberGeneral(double v, std::string_view pattern) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  if (pattern.empty()) return numberTextGeneral(v);
+  return formatDecimal(generalDecimalOf(v, 15), pattern);
+}
+
+std::string formatNumberGeneral(float v, std::string_view pattern) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  if (pattern.empty()) return numberTextGeneral(v);
+  return formatDecimal(generalDecimalOf(v, 7), pattern);
+}
+
+std::string numberTextGeneral(double v) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  return decimalText(generalDecimalOf(v, 15), 15);
+}
+
+std::string numberTextGeneral(float v) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  return decimalText(generalDecimalOf(v, 7), 7);
 }
 
 std::string formatNumber(std::string_view text, std::string_view pattern) {

@@ -74,6 +74,15 @@ std::string numberText(T v) {
     return numberText(static_cast<std::uint64_t>(v));
 }
 
+// The same conversions by the general route alone, without the shortcuts that
+// formatNumber and numberText take for common values and patterns (whole
+// numbers, digit places with one decimal point, values from 1E-5 to 1E+15).
+// The shortcuts must agree with these byte for byte; a test holds them to it.
+std::string formatNumberGeneral(double v, std::string_view pattern);
+std::string formatNumberGeneral(float v, std::string_view pattern);
+std::string numberTextGeneral(double v);
+std::string numberTextGeneral(float v);
+
 // Texts of one-byte characters.
 std::string leftText(std::string_view s, std::int64_t n);
 std::string rightText(std::string_view s, std::int64_t n);
