@@ -33,6 +33,7 @@
 #include "settings/form13.h"
 #include "settings/form2.h"
 #include "shell/shell.h"
+#include "shell/supervisor.h"
 #include "platform/virtual_scheduler.h"
 #include "support/fed_links.h"
 
@@ -178,7 +179,7 @@ TEST_F(FedInstrumentScreens, EfisScreenLevelBankedPitchedAndStale) {
   // No more records: the supervisor's quarter-second ticks mark the screen stale.
   for (int tick = 0; tick < 400 && f.Air1.displayColor() != platform::color::Red; ++tick) {
     clockTime.advance(250);
-    app->shell().Quartersecondtimer_Timer();
+    app->shell().supervisor().Quartersecondtimer_Timer();
   }
   ASSERT_EQ(f.Air1.displayColor(), platform::color::Red) << "the EFIS screen was never marked stale";
   shot(f, "fed_Form8_stale");
