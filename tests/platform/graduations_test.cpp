@@ -29,35 +29,30 @@ struct Row {
   std::vector<double> bareEnds;
 };
 
-GraduationRequest dial(double from, double to) {
+GraduationRequest request(double from, double to, double length, double (*extent)(std::string_view),
+                          double minMajorSpacing) {
   GraduationRequest r;
   r.from = from;
   r.to = to;
-  r.length = 300;
-  r.labelExtent = wide;
+  r.length = length;
+  r.labelExtent = extent;
+  r.minMajorSpacing = minMajorSpacing;
+  return r;
+}
+
+GraduationRequest dial(double from, double to) {
+  GraduationRequest r = request(from, to, 300, wide, 40);
   r.labelGap = 6;
-  r.minMajorSpacing = 40;
   r.countHundreds = true;
   return r;
 }
 
 GraduationRequest bar(double from, double to, double length = 264) {
-  GraduationRequest r;
-  r.from = from;
-  r.to = to;
-  r.length = length;
-  r.labelExtent = wide;
-  r.minMajorSpacing = 40;
-  return r;
+  return request(from, to, length, wide, 40);
 }
 
 GraduationRequest tape(double from, double to) {
-  GraduationRequest r;
-  r.from = from;
-  r.to = to;
-  r.length = 344;
-  r.labelExtent = tall;
-  r.minMajorSpacing = 64;
+  GraduationRequest r = request(from, to, 344, tall, 64);
   r.endMarks = false;
   return r;
 }

@@ -20,12 +20,10 @@ class AirspeedWidget : public DialWidget {
   using DialWidget::DialWidget;
 
   void pull(const AviationDial& d) {
-    pullFace(d);
     const Marks m{finite(d.indicatorMax()), finite(d.vne()), finite(d.vno()), finite(d.vfe()), finite(d.vs1())};
     if (!(m == marks_)) invalidateStatic();
     marks_ = m;
-    value_ = finite(d.shownValue());
-    update();
+    DialWidget::pull(d);
   }
 
  protected:
@@ -87,8 +85,8 @@ class AirspeedWidget : public DialWidget {
   void paintOver(QPainter& p) override {
     const QPointF c = centre();
     const double r = radius();
-    const bool pegged = value_ < 0 || value_ > maximum();
-    drawNeedle(p, c, r, angleOf(value_), r * 0.84, r * 0.05, markings(), pegged);
+    const bool pegged = value() < 0 || value() > maximum();
+    drawNeedle(p, c, r, angleOf(value()), r * 0.84, r * 0.05, markings(), pegged);
     drawHub(p, c, r);
   }
 
@@ -98,7 +96,6 @@ class AirspeedWidget : public DialWidget {
     bool operator==(const Marks&) const = default;
   };
   Marks marks_;
-  double value_ = 0;
 };
 
 }  // namespace

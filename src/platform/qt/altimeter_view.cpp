@@ -20,12 +20,10 @@ class AltimeterWidget : public DialWidget {
   using DialWidget::DialWidget;
 
   void pull(const AviationDial& d) {
-    pullFace(d);
     const double baro = finite(d.baroSetting());
     if (baro != baro_) invalidateStatic();
     baro_ = baro;
-    value_ = finite(d.shownValue());
-    update();
+    DialWidget::pull(d);
   }
 
  protected:
@@ -81,7 +79,7 @@ class AltimeterWidget : public DialWidget {
   void paintOver(QPainter& p) override {
     const QPointF c = centre();
     const double r = radius();
-    const double alt = value_;
+    const double alt = value();
     auto turn = [alt](double feetPerTurn) { return 90 - std::fmod(alt, feetPerTurn) / feetPerTurn * 360; };
     hand(p, c, turn(100000), r * 0.88, std::max(1.5, r * 0.025), true);
     hand(p, c, turn(10000), r * 0.52, std::max(3.0, r * 0.11), false);
@@ -90,7 +88,7 @@ class AltimeterWidget : public DialWidget {
   }
 
  private:
-  double baro_ = 0, value_ = 0;
+  double baro_ = 0;
 };
 
 }  // namespace

@@ -29,10 +29,9 @@ class AttitudeWidget : public DialWidget {
   using DialWidget::DialWidget;
 
   void pull(const AviationDial& d) {
-    pullFace(d);
     pitch_ = std::clamp(finite(d.pitch()), -90.0, 90.0);
     roll_ = finite(d.roll());
-    update();
+    DialWidget::pull(d);
   }
 
  protected:

@@ -194,10 +194,7 @@ class BarWidget : public GaugeWidget {
     const double base = atStart ? -1.5 : l.length + 1.5;
     const double tip = atStart ? -kBarScaleInset + 1.0 : l.length + kBarScaleInset - 1.0;
     const double mid = (c0 + c1) / 2, half = std::max(3.0, std::min((c1 - c0) / 2, 7.0));
-    const QPointF arrow[3] = {l.pt(base, mid - half), l.pt(base, mid + half), l.pt(tip, mid)};
-    p.setPen(QPen(outlineColor(), 1));
-    p.setBrush(fill);
-    p.drawPolygon(arrow, 3);
+    drawPegArrow(p, l.pt(base, mid - half), l.pt(base, mid + half), l.pt(tip, mid), fill);
   }
 
   void paintOver(QPainter& p) override {
@@ -233,14 +230,7 @@ class BarWidget : public GaugeWidget {
       const QPointF pin[6] = {l.pt(a - stem, l.stripStart), l.pt(a + stem, l.stripStart),
                               l.pt(a + stem, l.stripEnd),   l.pt(a + half, l.across - 0.5),
                               l.pt(a - half, l.across - 0.5), l.pt(a - stem, l.stripEnd)};
-      if (peg == Peg::None) {
-        p.setPen(QPen(outlineColor(), 1));
-        p.setBrush(colour);
-      } else {
-        p.setPen(QPen(colour, 2));
-        p.setBrush(outlineColor());
-      }
-      p.drawPolygon(pin, 6);
+      drawPointer(p, pin, 6, colour, peg != Peg::None);
       if (peg != Peg::None) peggedArrow(p, peg, l.stripEnd, l.across, colour);
     }
   }

@@ -22,12 +22,6 @@ class ClimbWidget : public DialWidget {
  public:
   using DialWidget::DialWidget;
 
-  void pull(const AviationDial& d) {
-    pullFace(d);
-    value_ = finite(d.shownValue());
-    update();
-  }
-
  protected:
   static double angleOf(double v) { return 180 - std::clamp(v / kFullScale, -1.0, 1.0) * 160; }
 
@@ -64,12 +58,11 @@ class ClimbWidget : public DialWidget {
   void paintOver(QPainter& p) override {
     const QPointF c = centre();
     const double r = radius();
-    drawNeedle(p, c, r, angleOf(value_), r * 0.84, r * 0.05, markings(), std::fabs(value_) > kFullScale);
+    drawNeedle(p, c, r, angleOf(value()), r * 0.84, r * 0.05, markings(), std::fabs(value()) > kFullScale);
     drawHub(p, c, r);
   }
 
  private:
-  double value_ = 0;
 };
 
 }  // namespace

@@ -15,21 +15,6 @@ namespace platform::qt {
 
 namespace {
 
-QString headingLabel(int degrees) {
-  switch (degrees) {
-    case 0:
-      return QStringLiteral("N");
-    case 90:
-      return QStringLiteral("E");
-    case 180:
-      return QStringLiteral("S");
-    case 270:
-      return QStringLiteral("W");
-    default:
-      return QString::number(degrees);
-  }
-}
-
 class CompassWidget : public GaugeWidget {
  public:
   using GaugeWidget::GaugeWidget;
@@ -84,7 +69,7 @@ class CompassWidget : public GaugeWidget {
     p.setPen(contrastTo(toQColor(back_)));
     const double left = heading_ - halfSpan();
     for (int d = static_cast<int>(std::ceil(left / 30)) * 30; d <= heading_ + halfSpan(); d += 30) {
-      const QString label = headingLabel(((d % 360) + 360) % 360);
+      const QString label = headingLabel(((d % 360) + 360) % 360, false);
       const double x = (d - left) * ppd;
       const double half = labels_.size(label, p.font()).width() / 2;
       if (x - half < 0 || x + half > width()) continue;

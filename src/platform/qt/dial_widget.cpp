@@ -4,7 +4,7 @@
 
 namespace platform::qt {
 
-void DialWidget::pullFace(const AviationDial& d) {
+void DialWidget::pull(const AviationDial& d) {
   Face f;
   f.markings = d.displayColor();
   f.back = d.backColor();
@@ -12,6 +12,8 @@ void DialWidget::pullFace(const AviationDial& d) {
   f.subtitle = toQString(d.subtitle());
   if (!(f == face_)) invalidateStatic();
   face_ = f;
+  value_ = finite(d.shownValue());
+  update();
 }
 
 void DialWidget::paintFace(QPainter& p, QPointF c, double r) {

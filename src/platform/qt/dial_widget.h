@@ -16,10 +16,14 @@ class DialWidget : public GaugeWidget {
  public:
   using GaugeWidget::GaugeWidget;
 
+  // Copies the settings every dial has, a change of one marking the cached
+  // layer stale (the stale display colour shows on the next paint), and the
+  // value the needle or card shows. A dial with settings of its own copies
+  // them first, then calls this.
+  void pull(const AviationDial& d);
+
  protected:
-  // Copies the settings every dial has; a change of one marks the cached
-  // layer stale (the stale display colour shows on the next paint).
-  void pullFace(const AviationDial& d);
+  double value() const { return value_; }
 
   QPointF centre() const { return {width() / 2.0, height() / 2.0}; }
   double radius() const { return std::max(4.0, std::min(width(), height()) / 2.0 - 1); }
@@ -43,6 +47,7 @@ class DialWidget : public GaugeWidget {
     bool operator==(const Face&) const = default;
   };
   Face face_;
+  double value_ = 0;
 };
 
 }  // namespace platform::qt

@@ -158,6 +158,39 @@ void TurnedTextCache::draw(QPainter& p, QPointF centre, const QString& text, dou
 
 // ---------------------------------------------------------------------------
 
+void drawPointer(QPainter& p, const QPointF* points, int count, const QColor& colour, bool pegged) {
+  if (pegged) {
+    p.setPen(QPen(colour, 2));
+    p.setBrush(outlineColor());
+  } else {
+    p.setPen(QPen(outlineColor(), 1));
+    p.setBrush(colour);
+  }
+  p.drawPolygon(points, count);
+}
+
+void drawPegArrow(QPainter& p, QPointF baseA, QPointF baseB, QPointF tip, const QColor& colour) {
+  const QPointF arrow[3] = {baseA, baseB, tip};
+  p.setPen(QPen(outlineColor(), 1));
+  p.setBrush(colour);
+  p.drawPolygon(arrow, 3);
+}
+
+QString headingLabel(int degrees, bool tens) {
+  switch (degrees) {
+    case 0:
+      return QStringLiteral("N");
+    case 90:
+      return QStringLiteral("E");
+    case 180:
+      return QStringLiteral("S");
+    case 270:
+      return QStringLiteral("W");
+    default:
+      return QString::number(tens ? degrees / 10 : degrees);
+  }
+}
+
 void drawNeedle(QPainter& p, QPointF c, double r, double angle, double length, double width,
                 const QColor& colour, bool pegged) {
   if (!pegged) {

@@ -197,6 +197,20 @@ class TurnedTextCache {
 };
 
 // ---------------------------------------------------------------------------
+// Pointers.
+
+// A pointer's shape: filled in its colour with a dark edge while it reads a
+// value on the scale, hollow (its edge in the colour) while pegged at an end.
+void drawPointer(QPainter& p, const QPointF* points, int count, const QColor& colour, bool pegged);
+// The small arrow just past a scale's end that a pegged pointer adds: a
+// value off the scale never looks like one at its end.
+void drawPegArrow(QPainter& p, QPointF baseA, QPointF baseB, QPointF tip, const QColor& colour);
+
+// A heading label: N, E, S and W at the cardinal points, other bearings in
+// degrees or, on a compass card, in tens of degrees.
+QString headingLabel(int degrees, bool tens);
+
+// ---------------------------------------------------------------------------
 // Dial parts.
 
 // A needle from just behind the centre to length at the given angle; a pegged

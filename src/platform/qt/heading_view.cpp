@@ -22,12 +22,6 @@ class HeadingWidget : public DialWidget {
  public:
   using DialWidget::DialWidget;
 
-  void pull(const AviationDial& d) {
-    pullFace(d);
-    value_ = finite(d.shownValue());
-    update();
-  }
-
  protected:
   void paintStatic(QPainter& p) override {
     const QPointF c = centre();
@@ -54,21 +48,6 @@ class HeadingWidget : public DialWidget {
     labels_.setLook(pixelFont(font(), std::clamp(r * 0.15, 6.0, 18.0)), markings(), devicePixelRatioF());
   }
 
-  static QString labelText(int k) {
-    switch (k) {
-      case 0:
-        return QStringLiteral("N");
-      case 3:
-        return QStringLiteral("E");
-      case 6:
-        return QStringLiteral("S");
-      case 9:
-        return QStringLiteral("W");
-      default:
-        return QString::number(k * 3);
-    }
-  }
-
   void paintOver(QPainter& p) override {
     const QPointF c = centre();
     const double r = radius();
@@ -77,7 +56,7 @@ class HeadingWidget : public DialWidget {
     // heading under the lubber line at the top.
     p.save();
     p.translate(c);
-    p.rotate(-value_);
+    p.rotate(-value());
     p.setPen(QPen(ink, tenWidth_, Qt::SolidLine, Qt::FlatCap));
     p.drawLines(ten_.data(), static_cast<int>(ten_.size()));
     p.setPen(QPen(ink, fiveWidth_, Qt::SolidLine, Qt::FlatCap));
@@ -86,8 +65,8 @@ class HeadingWidget : public DialWidget {
     // Labels upright towards the rim at the bearings the card has turned
     // them to, clockwise from the top.
     for (int k = 0; k < 12; ++k) {
-      const double turned = k * 30 - value_;
-      labels_.draw(p, polar(c, labelRadius_, 90 - turned), labelText(k), turned);
+      const double turned = k * 30 - value();
+      labels_.draw(p, polar(c, labelRadius_, 90 - turned), headingLabel(k * 30, true), turned);
     }
     // Lubber line at the top.
     p.setPen(QPen(QColor(255, 160, 0), std::max(2.0, r * 0.035)));
@@ -101,7 +80,6 @@ class HeadingWidget : public DialWidget {
   }
 
  private:
-  double value_ = 0;
   std::vector<QLineF> ten_, five_;
   double tenWidth_ = 1, fiveWidth_ = 1, labelRadius_ = 0;
   TurnedTextCache labels_;

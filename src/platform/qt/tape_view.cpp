@@ -134,23 +134,13 @@ class TapeWidget : public GaugeWidget {
     const double half = std::clamp(height() * 0.02, 5.0, 8.0);
     const QPointF tri[3] = {{l.ticks + 2, y}, {l.right - 0.5, y - half}, {l.right - 0.5, y + half}};
     const QColor colour = toQColor(pointerColor_);
-    if (peg == Peg::None) {
-      p.setPen(QPen(outlineColor(), 1));
-      p.setBrush(colour);
-    } else {
-      p.setPen(QPen(colour, 2));
-      p.setBrush(outlineColor());
-    }
-    p.drawPolygon(tri, 3);
+    drawPointer(p, tri, 3, colour, peg != Peg::None);
     if (peg != Peg::None) {
       const bool up = (peg == Peg::High) != scale_.reverse;
       const double base = up ? kBarScaleInset - 1.5 : height() - kBarScaleInset + 1.5;
       const double tip = up ? 1.0 : height() - 1.0;
       const double mid = (l.strip + l.right) / 2;
-      const QPointF arrow[3] = {{mid - half, base}, {mid + half, base}, {mid, tip}};
-      p.setPen(QPen(outlineColor(), 1));
-      p.setBrush(colour);
-      p.drawPolygon(arrow, 3);
+      drawPegArrow(p, {mid - half, base}, {mid + half, base}, {mid, tip}, colour);
     }
   }
 
