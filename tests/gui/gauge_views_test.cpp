@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
+#include <limits>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -368,6 +370,19 @@ TEST_F(GaugeViewsTest, PeggedValuesLookUnlikeTheScaleEnd) {
     c.set(c.beyond);
     EXPECT_NE(paint(*c.gauge), atEnd) << c.what;
   }
+}
+
+// Empty, reversed and absurd scales paint at once, with a few marks.
+TEST_F(GaugeViewsTest, AbsurdScalesPaint) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::pair<double, double> ranges[] = {{5, 5}, {100, 0}, {0, 1e40}, {-1e300, 1e300}, {nan, 3}, {1e17, 1e17 + 64}};
+  for (auto [min, max] : ranges)
+    for (ScaledGauge* g : std::initializer_list<ScaledGauge*>{&screen.tape, &screen.fuel, &screen.cht, &screen.tach}) {
+      g->setPositionMax(max);
+      g->setPositionMin(min);
+      g->setPosition(max);
+      EXPECT_GE(distinctColours(paint(*g)), 2u) << g->objectName() << " " << min << ".." << max;
+    }
 }
 
 // The supervisor marks stale data with display colour 255: pure red (not blue)
