@@ -124,15 +124,21 @@ void TurnedTextCache::setLook(const QFont& font, const QColor& colour, qreal rat
   colour_ = colour;
   ratio_ = ratio;
   images_.clear();
+  bytes_ = 0;
 }
 
 const QImage& TurnedTextCache::turned(const QString& text, int step) {
   const std::string key = text.toStdString() + '@' + std::to_string(step);
   auto it = images_.find(key);
   if (it != images_.end()) return it->second;
-  if (images_.size() > 4096) images_.clear();
+  if (bytes_ > kMaxBytes) {
+    images_.clear();
+    bytes_ = 0;
+  }
+  // Room for the text's inked box at any turn.
   const QFontMetricsF fm(font_);
-  const int side = static_cast<int>(std::ceil(std::hypot(fm.horizontalAdvance(text), fm.height()))) + 2;
+  const QRectF ink = fm.tightBoundingRect(text);
+  const int side = static_cast<int>(std::ceil(std::hypot(ink.width(), ink.height()))) + 4;
   QImage image(QSize(side, side) * ratio_, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio_);
   image.fill(Qt::transparent);
@@ -144,6 +150,7 @@ const QImage& TurnedTextCache::turned(const QString& text, int step) {
   p.rotate(step * kStep);
   drawTextAt(p, QPointF(0, 0), text);
   p.end();
+  bytes_ += static_cast<std::size_t>(image.sizeInBytes());
   return images_.emplace(key, std::move(image)).first->second;
 }
 

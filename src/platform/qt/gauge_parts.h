@@ -177,8 +177,9 @@ class TextCache {
 // pitch ladder): each text is drawn once into a small picture per turn, to
 // the nearest kStep degrees, and placed from then on without a transform.
 // Turning text on every paint would lay its glyphs out anew each time; a
-// label within a degree of its turn reads the same. Bounded: a few thousand
-// small pictures at most, then it starts afresh.
+// label within a degree of its turn reads the same. Bounded: past 3 MB of
+// pictures it starts afresh (a heading card's twelve labels at every turn
+// take about that).
 class TurnedTextCache {
  public:
   static constexpr int kStep = 2;
@@ -192,8 +193,10 @@ class TurnedTextCache {
   const QImage& turned(const QString& text, int step);
   QFont font_;
   QColor colour_;
+  static constexpr std::size_t kMaxBytes = 3 << 20;
   qreal ratio_ = 1;
   std::unordered_map<std::string, QImage> images_;
+  std::size_t bytes_ = 0;
 };
 
 // ---------------------------------------------------------------------------
