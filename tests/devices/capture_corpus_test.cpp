@@ -336,10 +336,12 @@ class Observer {
     return items;
   }
 
-  // The temporary folders of the run by name.
+  // The temporary folders of the run and the test data's folder (wherever
+  // the source tree lies) by name.
   std::string hidePaths(std::string out) const {
-    const std::pair<std::string, std::string> folders[] = {
-        {program_.recorderFolder(), "<recorder folder>"}, {program_.programFolder(), "<program folder>"}};
+    const std::pair<std::string, std::string> folders[] = {{program_.recorderFolder(), "<recorder folder>"},
+                                                           {program_.programFolder(), "<program folder>"},
+                                                           {kData, "<test data>"}};
     for (const auto& [path, name] : folders)
       for (std::size_t at; (at = out.find(path)) != std::string::npos;) out.replace(at, path.size(), name);
     return out;
