@@ -13,31 +13,23 @@ class Form4;
 
 namespace devices::dynon {
 
-// The engine values that take a unit choice, in the order of their captions.
-// Each is held in the monitor's own English units: inches of mercury, °F,
-// PSI, gallons per hour and gallons.
-enum Reading : std::size_t {
-  kManifoldPressure,
-  kOilTemperature,
-  kOilPressure,
-  kFuelPressure,
-  kFuelFlow,
-  kFuelRemaining,
-  kQuantity1,
-  kQuantity2,
-  kThermocouple,
-  kEGT1,              // to kEGT1 + 5
-  kCHT1 = kEGT1 + 6,  // to kCHT1 + 5
-  kReadings = kCHT1 + 6
+// The engine values that take a unit choice, as decoded from a record, in
+// the monitor's own English units: inches of mercury, °F, PSI, gallons per
+// hour and gallons.
+struct EngineReadings {
+  double manifoldPressure = 0, oilTemperature = 0, oilPressure = 0, fuelPressure = 0, fuelFlow = 0;
+  double fuelRemaining = 0, quantity1 = 0, quantity2 = 0, thermocouple = 0;
+  std::array<double, 6> egt{}, cht{};  // cylinders 1 to 6
 };
-using EngineReadings = std::array<double, kReadings>;
+constexpr std::size_t kReadings = 9 + 6 + 6;
 
 // Their captions, in English units or in metric ones (millibars, °C, bars and
 // litres).
 class UnitCaptions {
  public:
-  // Writes them in reading order, the order the recorder and the gauges
-  // expect.
+  // Writes them in the order the recorder and the gauges expect: manifold
+  // pressure, oil temperature and pressure, fuel pressure, flow, remaining
+  // and the two quantities, the thermocouple, EGT 1 to 6, CHT 1 to 6.
   void show(screens::Form4& form, const EngineReadings& r, bool english);
 
  private:

@@ -45,27 +45,27 @@ void DynonDecoder::ParseCSVFile() {
     label.setCaption(text(v));
   };
   auto sixteenths = [](double raw) { return raw / 16.0; };
-  dynon::EngineReadings r{};
+  dynon::EngineReadings r;
 
   f.EMSTime.setCaption(columns::Joined() << kTwoDigits(hex(line, 3, 2)) << ":" << kTwoDigits(hex(line, 5, 2))
                                          << "." << kTwoDigits(hex(line, 7, 2)));
-  r[dynon::kOilPressure] = hex(line, 9, 2);
-  r[dynon::kManifoldPressure] = sixteenths(signedHex(line, 11));
-  r[dynon::kOilTemperature] = signedHex(line, 15);
-  r[dynon::kFuelPressure] = sixteenths(signedHex(line, 19));
+  r.oilPressure = hex(line, 9, 2);
+  r.manifoldPressure = sixteenths(signedHex(line, 11));
+  r.oilTemperature = signedHex(line, 15);
+  r.fuelPressure = sixteenths(signedHex(line, 19));
   show(f.EMSVoltage, m.voltage, sixteenths(signedHex(line, 23)));
   show(f.EMSAmps, m.amps, sixteenths(signedHex(line, 27)));
   show(f.EMSRPM, m.rpm, signedHex(line, 31));
-  r[dynon::kFuelFlow] = sixteenths(signedHex(line, 35));
-  r[dynon::kFuelRemaining] = sixteenths(signedHex(line, 39));
-  r[dynon::kQuantity1] = sixteenths(signedHex(line, 43));
-  r[dynon::kQuantity2] = sixteenths(signedHex(line, 47));
+  r.fuelFlow = sixteenths(signedHex(line, 35));
+  r.fuelRemaining = sixteenths(signedHex(line, 39));
+  r.quantity1 = sixteenths(signedHex(line, 43));
+  r.quantity2 = sixteenths(signedHex(line, 47));
   show(f.EMSGP1, m.gp1, sixteenths(signedHex(line, 51)));
   show(f.EMSGP2, m.gp2, sixteenths(signedHex(line, 55)));
   show(f.EMSGP3, m.gp3, sixteenths(signedHex(line, 59)));
-  r[dynon::kThermocouple] = signedHex(line, 63);
-  for (std::size_t i = 0; i < 6; ++i) r[dynon::kEGT1 + i] = hex(line, 67 + 3 * i, 3);
-  for (std::size_t i = 0; i < 6; ++i) r[dynon::kCHT1 + i] = hex(line, 85 + 3 * i, 3);
+  r.thermocouple = signedHex(line, 63);
+  for (std::size_t i = 0; i < 6; ++i) r.egt[i] = hex(line, 67 + 3 * i, 3);
+  for (std::size_t i = 0; i < 6; ++i) r.cht[i] = hex(line, 85 + 3 * i, 3);
   show(f.HobbsTime, m.hobbs, sixteenths(hex(line, 105, 6)));
   show(f.TachTime, m.tach, sixteenths(hex(line, 111, 6)));
 

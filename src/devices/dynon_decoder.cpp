@@ -51,27 +51,27 @@ void DynonDecoder::ParseEMSDynonData() {
   const bool live = app_.form2().EMS_COMM.value();
   try {
     screens::Form4& f = app_.form4();
-    dynon::EngineReadings r{};
+    dynon::EngineReadings r;
     f.EMSTime.setCaption(Joined() << c(1, 4) << ":" << c(5, 2) << "." << c(7, 2));
-    r[dynon::kManifoldPressure] = decimal(line, 9, 2, 2);
-    r[dynon::kOilTemperature] = integer(line, 13, 3);
-    r[dynon::kOilPressure] = integer(line, 16, 3);
-    r[dynon::kFuelPressure] = decimal(line, 19, 2, 1);
+    r.manifoldPressure = decimal(line, 9, 2, 2);
+    r.oilTemperature = integer(line, 13, 3);
+    r.oilPressure = integer(line, 16, 3);
+    r.fuelPressure = decimal(line, 19, 2, 1);
     // Voltage, current and RPM are shown as the monitor sends them.
     f.EMSVoltage.setCaption(Joined() << c(22, 2) << "." << c(24, 1));
     f.EMSAmps.setCaption(c(25, 3));
     f.EMSRPM.setCaption(Joined() << c(28, 3) << "0");
-    r[dynon::kFuelFlow] = decimal(line, 31, 2, 1);
-    r[dynon::kFuelRemaining] = decimal(line, 34, 3, 1);
-    r[dynon::kQuantity1] = decimal(line, 38, 2, 1);
-    r[dynon::kQuantity2] = decimal(line, 41, 2, 1);
+    r.fuelFlow = decimal(line, 31, 2, 1);
+    r.fuelRemaining = decimal(line, 34, 3, 1);
+    r.quantity1 = decimal(line, 38, 2, 1);
+    r.quantity2 = decimal(line, 41, 2, 1);
     // General-purpose inputs: a three-character name and a five-character value.
     f.EMSGP1.setCaption(Joined() << c(44, 3) << " = " << c(47, 5));
     f.EMSGP2.setCaption(Joined() << c(52, 3) << " = " << c(55, 5));
     f.EMSGP3.setCaption(Joined() << c(60, 3) << " = " << c(63, 5));
-    r[dynon::kThermocouple] = integer(line, 68, 4);
-    for (std::size_t i = 0; i < 6; ++i) r[dynon::kEGT1 + i] = integer(line, 72 + 4 * i, 4);
-    for (std::size_t i = 0; i < 6; ++i) r[dynon::kCHT1 + i] = integer(line, 96 + 3 * i, 3);
+    r.thermocouple = integer(line, 68, 4);
+    for (std::size_t i = 0; i < 6; ++i) r.egt[i] = integer(line, 72 + 4 * i, 4);
+    for (std::size_t i = 0; i < 6; ++i) r.cht[i] = integer(line, 96 + 3 * i, 3);
 
     // The text record carries no hour meters and no contact inputs.
     f.HobbsTime.setCaption("..");
