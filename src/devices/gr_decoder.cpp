@@ -123,8 +123,11 @@ struct FrameReader {
   std::array<std::int32_t, 6> words(const std::array<std::size_t, 6>& at) const {
     return {W(at[0]), W(at[1]), W(at[2]), W(at[3]), W(at[4]), W(at[5])};
   }
+  // The layout is a constant, so each field's place is one too.
   // clang-format off
-  FrameValues values(const FrameFields<std::size_t>& at) const {
+  template <const Layout& kLayout>
+  FrameValues values() const {
+    constexpr const FrameFields<std::size_t>& at = kLayout.at;
     return {.rpm1 = W(at.rpm1), .cht = words(at.cht), .egt = words(at.egt), .aux = words(at.aux),
             .airspeed = W(at.airspeed), .altitudeTens = W(at.altitudeTens), .voltageTenths = W(at.voltageTenths),
             .fuelFlowTenths = W(at.fuelFlowTenths), .unitTemperature = B(at.unitTemperature),
@@ -272,23 +275,23 @@ void GrandRapidsDecoder::ParseEMSGrandRapidsData() {
 
   FrameValues v;
   std::int32_t rpm2 = 0;
-  auto decode = [&](const Layout& layout) {
+  auto decode = [&]<const Layout & kLayout>() {
     data.HeaderType.setCaption(headerText(frame.f, t.scratch));
-    v = frame.values(layout.at);
+    v = frame.values<kLayout>();
     rpm2 = 0;
-    data.GRTime.setCaption(timerText(t, frame, layout.timer));
-    data.GRTimeRemaining.setCaption(remainingText(t, frame, layout.remaining));
+    data.GRTime.setCaption(timerText(t, frame, kLayout.timer));
+    data.GRTimeRemaining.setCaption(remainingText(t, frame, kLayout.remaining));
     // A recognised header tells the delimiter watchdog that the link is
     // aligned; each form of it puts the second RPM in its own place.
-    for (const Layout::Header& h : layout.headers) {
+    for (const Layout::Header& h : kLayout.headers) {
       if (h.text.empty() || data.HeaderType.caption() != h.text) continue;
       app_.GRHeaderSeen = true;
       changeAge(app_.SourceDataAge[kEMS], -app_.SourceDataAge[kEMS]);
       rpm2 = frame.W(h.rpm2);
     }
   };
-  if (options.EMSGRANDRAPIDS.value()) decode(kGR4000);
-  if (options.EMSGR2000.value()) decode(kGR2000);
+  if (options.EMSGRANDRAPIDS.value()) decode.operator()<kGR4000>();
+  if (options.EMSGR2000.value()) decode.operator()<kGR2000>();
 
   // An unrecognised header gates nothing: the frame is shown all the same.
   showValues(data, v, rpm2, t);

@@ -721,12 +721,11 @@ std::string numberText(std::uint64_t v) {
   return std::string(buf.data(), res.ptr);
 }
 
-void appendHex(std::string& out, std::uint64_t v, int minDigits) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
+void appendHexDigits(std::string& out, std::uint64_t v, int minDigits) {
   char buf[16];
   int n = 0;
   do {
-    buf[n++] = kDigits[v & 15];
+    buf[n++] = kHexDigits[v & 15];
     v >>= 4;
   } while (v != 0);
   for (int k = n; k < minDigits; ++k) out.push_back('0');

@@ -138,8 +138,12 @@ class DisplayPattern {
 std::string numberText(double v);
 std::string numberText(float v);
 std::string numberText(std::int64_t v);
-inline std::string numberText(int v) { return numberText(static_cast<std::int64_t>(v)); }
-inline std::string numberText(std::int16_t v) { return numberText(static_cast<std::int64_t>(v)); }
+inline std::string numberText(int v) {
+  return numberText(static_cast<std::int64_t>(v));
+}
+inline std::string numberText(std::int16_t v) {
+  return numberText(static_cast<std::int64_t>(v));
+}
 std::string numberText(std::uint64_t v);
 // Every other whole-number type, by its signedness.
 template <std::integral T>
@@ -161,7 +165,14 @@ std::string numberTextGeneral(float v);
 
 // Appends v in upper-case hexadecimal digits, at least minDigits of them
 // (leading zeros fill up): 254 gives "FE", 0 gives "0", 5 with two digits "05".
-void appendHex(std::string& out, std::uint64_t v, int minDigits = 1);
+inline constexpr char kHexDigits[] = "0123456789ABCDEF";
+void appendHexDigits(std::string& out, std::uint64_t v, int minDigits);
+inline void appendHex(std::string& out, std::uint64_t v, int minDigits = 1) {
+  // A byte, the usual case, in one or two digits.
+  if (v >= 256 || minDigits > 2) return appendHexDigits(out, v, minDigits);
+  if (v >= 16 || minDigits == 2) out.push_back(kHexDigits[v >> 4]);
+  out.push_back(kHexDigits[v & 15]);
+}
 
 // Texts of one-byte characters.
 std::string leftText(std::string_view s, std::int64_t n);
