@@ -1,8 +1,6 @@
 #include "platform/controls.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <exception>
 #include <functional>
 
@@ -12,30 +10,12 @@
 namespace platform {
 
 namespace {
-// Decoders rewrite dozens of short captions per record, most of them
-// unchanged: they are compared eight (or four) bytes at a time, the last word
-// overlapping the one before, without a library call.
-template <typename Word>
-Word wordAt(const char* p) {
-  Word w;
-  std::memcpy(&w, p, sizeof w);
-  return w;
-}
+// Decoders rewrite dozens of short captions per record: comparing them in a
+// plain loop costs less than a library call each.
 bool sameText(const std::string& a, std::string_view b) {
-  const std::size_t n = b.size();
-  if (a.size() != n) return false;
-  const char* p = a.data();
-  const char* q = b.data();
-  if (n >= 8) {
-    for (std::size_t i = 0; i + 8 < n; i += 8)
-      if (wordAt<std::uint64_t>(p + i) != wordAt<std::uint64_t>(q + i)) return false;
-    return wordAt<std::uint64_t>(p + n - 8) == wordAt<std::uint64_t>(q + n - 8);
-  }
-  if (n >= 4)
-    return wordAt<std::uint32_t>(p) == wordAt<std::uint32_t>(q) &&
-           wordAt<std::uint32_t>(p + n - 4) == wordAt<std::uint32_t>(q + n - 4);
-  for (std::size_t i = 0; i < n; ++i)
-    if (p[i] != q[i]) return false;
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < b.size(); ++i)
+    if (a[i] != b[i]) return false;
   return true;
 }
 
