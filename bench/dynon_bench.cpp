@@ -2,9 +2,10 @@
 // gauge screen: the text record of the port (smoothed, as live data are) and
 // the CSV record of a played-back log. Each iteration is one record.
 //
-// Two streams per format: a log of 256 records whose values drift and jitter
-// as an engine's do in flight, and a worst case of two records that differ in
-// every field, so every caption changes on every record.
+// Three streams per format: a log of 256 records whose values drift and
+// jitter as an engine's do in flight; a worst case of two records that differ
+// in every field, so every caption changes on every record; and noise, every
+// value drawn at random on every record.
 
 #include <benchmark/benchmark.h>
 
@@ -67,8 +68,7 @@ struct Engine {
   int egt[6]{}, cht[6]{};
 };
 
-std::string textRecord(int i) {
-  const Engine e(i);
+std::string textRecord(const Engine& e, int i) {
   std::string r = decimal(1200 + i / 60, 4) + decimal(i % 60, 2) + "00";
   r += decimal(e.manPres100, 4) + decimal(e.oilTemp, 3) + decimal(e.oilPres, 3) + decimal(e.fuelPres10, 3);
   r += decimal(e.volts10, 3) + decimal(e.amps, 3) + decimal(e.rpm / 10, 3) + decimal(e.flow10, 3);
@@ -79,8 +79,7 @@ std::string textRecord(int i) {
   return r + "ZZZZZZ";  // 119 characters
 }
 
-std::string csvRecord(int i) {
-  const Engine e(i);
+std::string csvRecord(const Engine& e, int i) {
   std::string r = "XX" + hex(12, 2) + hex(i / 60, 2) + hex(i % 60, 2) + hex(e.oilPres, 2);
   r += hex(e.manPres100 * 16 / 100, 4) + hex(e.oilTemp, 4) + hex(e.fuelPres10 * 16 / 10, 4);
   r += hex(e.volts10 * 16 / 10, 4) + hex(e.amps * 16, 4) + hex(e.rpm, 4) + hex(e.flow10 * 16 / 10, 4);
@@ -91,9 +90,42 @@ std::string csvRecord(int i) {
   return r + hex(i % 4, 2) + hex(50000 + i / 64, 6) + hex(40000 + i / 64, 6);  // 116 characters
 }
 
-std::vector<std::string> flight(std::string (*record)(int)) {
+// Records whose every value is drawn at random within its field, so no caption
+// repeats a recent one: what the decoders cost when nothing they met before
+// comes again.
+struct Noise : Engine {
+  explicit Noise(std::uint32_t seed) : Engine(0) {
+    auto draw = [&seed](int lowest, int highest) {
+      seed = seed * 1664525u + 1013904223u;
+      return lowest + static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(highest - lowest + 1));
+    };
+    rpm = 10 * draw(0, 299);
+    manPres100 = draw(0, 3500);
+    oilTemp = draw(0, 300);
+    oilPres = draw(0, 120);
+    fuelPres10 = draw(0, 999);
+    volts10 = draw(0, 999);
+    amps = draw(0, 99);
+    flow10 = draw(0, 999);
+    remaining10 = draw(0, 9999);
+    qty1_10 = draw(0, 999);
+    qty2_10 = draw(0, 999);
+    for (int k = 0; k < 6; ++k) {
+      egt[k] = draw(0, 1800);
+      cht[k] = draw(0, 600);
+    }
+  }
+};
+
+std::vector<std::string> flight(std::string (*record)(const Engine&, int)) {
   std::vector<std::string> records;
-  for (int i = 0; i < 256; ++i) records.push_back(record(i));
+  for (int i = 0; i < 256; ++i) records.push_back(record(Engine(i), i));
+  return records;
+}
+
+std::vector<std::string> noise(std::string (*record)(const Engine&, int)) {
+  std::vector<std::string> records;
+  for (int i = 0; i < 4096; ++i) records.push_back(record(Noise(static_cast<std::uint32_t>(i) * 2654435761u), i));
   return records;
 }
 
@@ -156,9 +188,17 @@ void BM_DynonCSVFlight(benchmark::State& state) {
 void BM_DynonCSVWorstCase(benchmark::State& state) {
   decodeCSV(state, kCSVWorstCase);
 }
+void BM_DynonTextNoise(benchmark::State& state) {
+  decodeText(state, noise(textRecord));
+}
+void BM_DynonCSVNoise(benchmark::State& state) {
+  decodeCSV(state, noise(csvRecord));
+}
 BENCHMARK(BM_DynonTextFlight);
 BENCHMARK(BM_DynonTextWorstCase);
+BENCHMARK(BM_DynonTextNoise);
 BENCHMARK(BM_DynonCSVFlight);
 BENCHMARK(BM_DynonCSVWorstCase);
+BENCHMARK(BM_DynonCSVNoise);
 
 }  // namespace

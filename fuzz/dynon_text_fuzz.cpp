@@ -13,6 +13,7 @@
 #include "devices/dynon_decoder.h"
 #include "fuzz_app.h"
 #include "fuzz_engine.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     a.devices().dynon().ParseEMSDynonData();
     if (rawView) {
       a.RawViewEMS = true;
-      a.shell().UpdateCommDataScreen();
+      a.shell().rawView().UpdateCommDataScreen();
       a.RawViewEMS = false;
     }
   }

@@ -14,6 +14,7 @@
 #include "devices/gps_decoder.h"
 #include "fuzz_app.h"
 #include "settings/form2.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     a.devices().gps().ParseGPSSentence();
     if (rawView) {
       a.RawViewGPS = true;
-      a.shell().UpdateCommDataScreen();
+      a.shell().rawView().UpdateCommDataScreen();
       a.RawViewGPS = false;
     }
   }

@@ -22,6 +22,7 @@
 #include "settings/settings.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 
 const char* screenName(ScreenId id) {
@@ -113,7 +114,7 @@ platform::Screen& App::screen(ScreenId id) {
 
 void App::start() {
   shell::Form1& main = form1();
-  shell_->startTimers();
-  shell_->Form_Load();
+  shell_->lifecycle().startTimers();
+  shell_->lifecycle().Form_Load();
   main.show();
 }

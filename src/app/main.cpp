@@ -25,6 +25,7 @@
 #include "platform/system_clock.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 
 namespace {
@@ -44,7 +45,7 @@ void writeBufferedOnTheWayOut() {
   App& app = *liveApp;
   liveApp = nullptr;
   liveMessages->showNoMore();
-  app.shell().closeFiles();
+  app.shell().lifecycle().closeFiles();
 }
 
 void writeToStandardError(std::string_view line) {
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
   platform::qt::QtUiHost ui;
 
   App app(Services{scheduler, clock, messages, dialogs, tray, serial, ui});
-  platform::qt::installTerminationHandler([&app] { app.shell().Shutdown(); });
+  platform::qt::installTerminationHandler([&app] { app.shell().lifecycle().Shutdown(); });
   liveApp = &app;
   liveMessages = &messages;
   eventThread = std::this_thread::get_id();
@@ -125,7 +126,7 @@ int main(int argc, char** argv) {
   const int status = ui.run();
   platform::qt::removeTerminationHandler();
   // The shut-down wrote everything; a loop that ended another way has not.
-  if (!app.shell().shuttingDown()) writeBufferedOnTheWayOut();
+  if (!app.shell().lifecycle().shuttingDown()) writeBufferedOnTheWayOut();
   liveApp = nullptr;
   failures.finish();
   platform::setEventErrorSink(nullptr);

@@ -1,5 +1,7 @@
 #include "devices/dynon_captions.h"
 
+#include <iterator>
+
 #include "platform/numbers.h"
 #include "screens/form4.h"
 
@@ -7,52 +9,68 @@ namespace devices::dynon {
 
 namespace {
 
-constexpr double kMillibarsPerInchHg = 33.86388;
-constexpr double kBarsPerPSI = 0.06895;
-constexpr double kLitresPerGallon = 3.785;
-constexpr double kCelsiusPerFahrenheitDegree = 0.556;
+using P = platform::DisplayPattern;
+using screens::Form4;
 
-double celsius(double fahrenheit) {
-  return (fahrenheit - 32) * kCelsiusPerFahrenheitDegree;
-}
+// Metric value = (value - offset) x factor, in double precision.
+struct Conversion {
+  double offset;
+  double factor;
+};
+constexpr Conversion kMillibars{0, 33.86388};  // from inches of mercury
+constexpr Conversion kBars{0, 0.06895};        // from PSI
+constexpr Conversion kLitres{0, 3.785};        // from gallons
+constexpr Conversion kCelsius{32, 0.556};      // from °F
 
-void show(platform::Label& label, double value, std::string_view pattern) {
-  label.setCaption(platform::formatNumber(value, pattern));
-}
+struct UnitCaption {
+  P english;
+  Conversion metric;
+  P metricPattern;
+};
+constexpr UnitCaption kEGT{P("###0"), kCelsius, P("###0")};
+constexpr UnitCaption kCHT{P("##0"), kCelsius, P("##0")};
+
+// label | reading | English pattern | metric conversion and pattern
+struct Row {
+  platform::Label Form4::*label;
+  double EngineReadings::*value;
+  UnitCaption caption;
+};
+// clang-format off
+constexpr Row kRows[] = {
+    {&Form4::EMSManPres, &EngineReadings::manifoldPressure, {P("00.00"), kMillibars, P("0000")}},
+    {&Form4::EMSOilTemp, &EngineReadings::oilTemperature, {P("##0"), kCelsius, P("##0")}},
+    {&Form4::EMSOilPres, &EngineReadings::oilPressure, {P("##0"), kBars, P("#0.0")}},
+    {&Form4::EMSFuelPressure, &EngineReadings::fuelPressure, {P("#0.0"), kBars, P("0.00")}},
+    {&Form4::EMSFuelFlow, &EngineReadings::fuelFlow, {P("#0.0"), kLitres, P("##0.0")}},
+    {&Form4::EMSFuelRemaining, &EngineReadings::fuelRemaining, {P("##0.0"), kLitres, P("###0.0")}},
+    {&Form4::EMSQuantity1, &EngineReadings::quantity1, {P("#0.0"), kLitres, P("##0.0")}},
+    {&Form4::EMSQuantity2, &EngineReadings::quantity2, {P("#0.0"), kLitres, P("##0.0")}},
+    {&Form4::EMSGPThermocouple, &EngineReadings::thermocouple, {P("###0"), kCelsius, P("###0")}},
+};
+// clang-format on
+constexpr platform::Label Form4::*kEGTLabels[6] = {&Form4::EMSEGT1, &Form4::EMSEGT2, &Form4::EMSEGT3,
+                                                   &Form4::EMSEGT4, &Form4::EMSEGT5, &Form4::EMSEGT6};
+constexpr platform::Label Form4::*kCHTLabels[6] = {&Form4::EMSCHT1, &Form4::EMSCHT2, &Form4::EMSCHT3,
+                                                   &Form4::EMSCHT4, &Form4::EMSCHT5, &Form4::EMSCHT6};
+static_assert(std::size(kRows) + 6 + 6 == kReadings);
 
 }  // namespace
 
-void showUnitCaptions(screens::Form4& f, const EngineReadings& r, bool english) {
-  if (english) {
-    show(f.EMSManPres, r.manifoldPressure, "00.00");
-    show(f.EMSOilTemp, r.oilTemperature, "##0");
-    show(f.EMSOilPres, r.oilPressure, "##0");
-    show(f.EMSFuelPressure, r.fuelPressure, "#0.0");
-    show(f.EMSFuelFlow, r.fuelFlow, "#0.0");
-    show(f.EMSFuelRemaining, r.fuelRemaining, "##0.0");
-    show(f.EMSQuantity1, r.quantity1, "#0.0");
-    show(f.EMSQuantity2, r.quantity2, "#0.0");
-    show(f.EMSGPThermocouple, r.thermocouple, "###0");
-  } else {
-    show(f.EMSManPres, r.manifoldPressure * kMillibarsPerInchHg, "0000");
-    show(f.EMSOilTemp, celsius(r.oilTemperature), "##0");
-    show(f.EMSOilPres, r.oilPressure * kBarsPerPSI, "#0.0");
-    show(f.EMSFuelPressure, r.fuelPressure * kBarsPerPSI, "0.00");
-    show(f.EMSFuelFlow, r.fuelFlow * kLitresPerGallon, "##0.0");
-    show(f.EMSFuelRemaining, r.fuelRemaining * kLitresPerGallon, "###0.0");
-    show(f.EMSQuantity1, r.quantity1 * kLitresPerGallon, "##0.0");
-    show(f.EMSQuantity2, r.quantity2 * kLitresPerGallon, "##0.0");
-    show(f.EMSGPThermocouple, celsius(r.thermocouple), "###0");
-  }
-  platform::Label* const egt[6] = {&f.EMSEGT1, &f.EMSEGT2, &f.EMSEGT3, &f.EMSEGT4, &f.EMSEGT5, &f.EMSEGT6};
-  platform::Label* const cht[6] = {&f.EMSCHT1, &f.EMSCHT2, &f.EMSCHT3, &f.EMSCHT4, &f.EMSCHT5, &f.EMSCHT6};
-  for (std::size_t i = 0; i < 6; ++i) show(*egt[i], english ? r.egt[i] : celsius(r.egt[i]), "###0");
-  for (std::size_t i = 0; i < 6; ++i) show(*cht[i], english ? r.cht[i] : celsius(r.cht[i]), "##0");
-}
-
-std::string_view columns(std::string_view line, std::size_t first, std::size_t count) {
-  if (first > line.size()) return {};
-  return line.substr(first - 1, count);
+void UnitCaptions::show(Form4& f, const EngineReadings& r, bool english) {
+  std::size_t k = 0;
+  auto put = [&](platform::Label& label, const UnitCaption& c, double v) {
+    if (english) {
+      label.setCaption(english_[k](v, c.english));
+    } else {
+      const Conversion m = c.metric;
+      label.setCaption(metric_[k](v, [&](double x) { return c.metricPattern((x - m.offset) * m.factor); }));
+    }
+    ++k;
+  };
+  for (const Row& row : kRows) put(f.*row.label, row.caption, r.*row.value);
+  for (std::size_t i = 0; i < 6; ++i) put(f.*kEGTLabels[i], kEGT, r.egt[i]);
+  for (std::size_t i = 0; i < 6; ++i) put(f.*kCHTLabels[i], kCHT, r.cht[i]);
 }
 
 }  // namespace devices::dynon

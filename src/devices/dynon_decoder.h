@@ -3,11 +3,17 @@
 // hexadecimal record of CSV files. Both write the engine values as captions of
 // the engine data screen and then drive the engine gauges.
 
+#include <memory>
+
 #include "app/screen_id.h"
 
 class App;
 
 namespace devices {
+
+namespace dynon {
+struct RememberedCaptions;
+}
 
 class DynonDecoder {
  public:
@@ -32,6 +38,7 @@ class DynonDecoder {
   // miles option, metric units otherwise.
   bool englishUnits();
   App& app_;
+  std::unique_ptr<dynon::RememberedCaptions> remembered_;
 };
 
 }  // namespace devices

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "devices/fixed_columns.h"
 #include "platform/numbers.h"
 #include "recorder/recorder.h"
 #include "screens/efis_display.h"
@@ -18,69 +19,26 @@ namespace {
 // A complete record: 51 characters and the carriage return the data event keeps.
 constexpr std::size_t kCompleteRecordLength = 52;
 
-// Conversion factors from the units the EFIS sends: airspeed in metres per
-// second, altitudes in metres, vertical speed in feet per second.
-constexpr double kKnotsPerMps = 1.9438;
-constexpr double kMphPerMps = 2.2369;
-constexpr double kKphPerMps = 3.59999999712;
-constexpr double kFeetPerMetre = 3.2808;
-constexpr float kSecondsPerMinute = 60;
-constexpr double kMetresPerMinutePerFootPerSecond = 18.288;
-constexpr double kHundredsOfFeetPerMetre = 0.032808;
-
-// Columns first..first+count-1 (counted from 1) of the record; a short line
-// gives what it has, and nothing beyond its end.
-std::string_view columns(std::string_view line, std::size_t first, std::size_t count) {
-  if (first > line.size()) return {};
-  return line.substr(first - 1, count);
+// Factors from the units the EFIS sends (airspeed in metres per second,
+// altitudes in metres, vertical speed in feet per second) to those of the unit
+// set, which the settings screen tests in this order.
+struct UnitFactors {
+  double airspeed;
+  double altitude;
+  double verticalSpeed;
+};
+UnitFactors unitFactors(settings::Form2& s) {
+  if (s.UnitsKnots.value()) return {1.9438, 3.2808, 60};
+  if (s.UnitMiles.value()) return {2.2369, 3.2808, 60};
+  if (s.UnitKiloMeters.value()) return {3.59999999712, 1, 18.288};
+  return {1, 1, 18.288};
 }
 
-std::int16_t integerField(std::string_view line, std::size_t first, std::size_t count) {
-  return platform::toInt16(platform::readNumber(columns(line, first, count)));
-}
+// Metres of pressure altitude to hundreds of feet.
+constexpr double kModeCPerMetre = 0.032808;
 
-// The integer-part columns, a point and the tenths column joined into one text
-// and read as a number: "-05" and "3" give -5.3.
-float decimalField(std::string_view line, std::size_t first, std::size_t count, std::size_t tenths) {
-  char text[16];
-  std::size_t n = 0;
-  for (char c : columns(line, first, count)) text[n++] = c;
-  text[n++] = '.';
-  for (char c : columns(line, tenths, 1)) text[n++] = c;
-  return static_cast<float>(platform::readNumber(std::string_view(text, n)));
-}
-
-enum class UnitSet { Knots, Miles, KiloMeters, Meters };
-
-UnitSet unitSet(settings::Form2& s) {
-  if (s.UnitsKnots.value()) return UnitSet::Knots;
-  if (s.UnitMiles.value()) return UnitSet::Miles;
-  if (s.UnitKiloMeters.value()) return UnitSet::KiloMeters;
-  return UnitSet::Meters;
-}
-
-float scaled(float v, double factor) { return static_cast<float>(static_cast<double>(v) * factor); }
-
-float speedInUnits(float mps, UnitSet u) {
-  switch (u) {
-    case UnitSet::Knots: return scaled(mps, kKnotsPerMps);
-    case UnitSet::Miles: return scaled(mps, kMphPerMps);
-    case UnitSet::KiloMeters: return scaled(mps, kKphPerMps);
-    case UnitSet::Meters: break;
-  }
-  return mps;
-}
-
-// Feet with the two English unit sets, metres with the metric ones.
-float altitudeInUnits(float metres, UnitSet u) {
-  if (u == UnitSet::Knots || u == UnitSet::Miles) return scaled(metres, kFeetPerMetre);
-  return metres;
-}
-
-// Feet per minute with the English unit sets, metres per minute otherwise.
-float climbInUnits(float feetPerSecond, UnitSet u) {
-  if (u == UnitSet::Knots || u == UnitSet::Miles) return scaled(feetPerSecond, kSecondsPerMinute);
-  return scaled(feetPerSecond, kMetresPerMinutePerFootPerSecond);
+float scaled(float v, double factor) {
+  return static_cast<float>(static_cast<double>(v) * factor);
 }
 
 }  // namespace
@@ -89,12 +47,16 @@ EfisDecoder::EfisDecoder(App& app) : app_(app) {}
 EfisDecoder::~EfisDecoder() = default;
 void EfisDecoder::wire(ScreenId) {}
 
-void EfisDecoder::ParseEFISData() { parse(true); }
+void EfisDecoder::ParseEFISData() {
+  parse(true);
+}
 
 // The export decodes the lines of a loaded file one after another: recording
 // them into the live record file or refreshing the displays with them would
 // mix file data into the live record.
-void EfisDecoder::ParseEFISDataForExport() { parse(false); }
+void EfisDecoder::ParseEFISDataForExport() {
+  parse(false);
+}
 
 void EfisDecoder::parse(bool realTimeSteps) {
   // Exported lines come from a loaded file whatever the source setting: they
@@ -109,7 +71,7 @@ void EfisDecoder::parse(bool realTimeSteps) {
     // A live link shows as lost at once (above the supervisor's clamp of 10),
     // a file record is marked bad.
     if (liveLink)
-      app_.SourceDataAge[kEFIS] = 30;
+      changeAge(app_.SourceDataAge[kEFIS], 30 - app_.SourceDataAge[kEFIS]);
     else
       app_.EFISParseError = 10;
   }
@@ -125,13 +87,14 @@ void EfisDecoder::parse(bool realTimeSteps) {
 // carries: displayed altitude and turn rate (0) or pressure altitude and
 // vertical speed (1). A short line still decodes: missing fields read 0.
 void EfisDecoder::decodeRecord() {
+  using columns::decimal;
+  using columns::integer;
   App& a = app_;
   const std::string_view line = a.EFISLine;
 
-  a.EFISHour = integerField(line, 1, 2);
-  a.EFISMinute = integerField(line, 3, 2);
-  a.EFISSecond = integerField(line, 5, 2);
-
+  a.EFISHour = integer(line, 1, 2);
+  a.EFISMinute = integer(line, 3, 2);
+  a.EFISSecond = integer(line, 5, 2);
   if (a.EFISSecond != lastSecond_) {
     lastSecond_ = a.EFISSecond;
     a.EFISSecondCount = 0;
@@ -140,34 +103,35 @@ void EfisDecoder::decodeRecord() {
     ++a.EFISSecondCount;
   }
 
-  a.EFISPitch = decimalField(line, 9, 3, 12);
-  a.EFISRoll = decimalField(line, 13, 4, 17);
-  a.EFISHeading = integerField(line, 18, 3);
-  a.EFISAirspeed = decimalField(line, 21, 3, 24);
+  a.EFISPitch = decimal(line, 9, 3, 1);
+  a.EFISRoll = decimal(line, 13, 4, 1);
+  a.EFISHeading = integer(line, 18, 3);
+  a.EFISAirspeed = decimal(line, 21, 3, 1);
 
   // Six hex digits: a value below 2^24, bit i into element i.
-  const std::uint64_t status = platform::readHex(columns(line, 42, 6));
+  const std::uint32_t status = columns::hex(line, 42, 6);
   for (int i = 23; i >= 0; --i) a.EFISStatusBits[static_cast<std::size_t>(i)] = ((status >> i) & 1U) != 0;
 
-  const UnitSet units = unitSet(a.form2());
+  const UnitFactors units = unitFactors(a.form2());
+  const auto altitude = static_cast<float>(platform::readNumber(columns::text(line, 25, 5)));
   if (!a.EFISStatusBits[0]) {
-    a.EFISAltitude = static_cast<float>(platform::readNumber(columns(line, 25, 5)));
-    a.EFISTurnRate = decimalField(line, 30, 3, 33);
-    a.EFISAirspeed = speedInUnits(a.EFISAirspeed, units);
-    a.EFISAltitude = altitudeInUnits(a.EFISAltitude, units);
+    a.EFISAltitude = altitude;
+    a.EFISTurnRate = decimal(line, 30, 3, 1);
+    a.EFISAirspeed = scaled(a.EFISAirspeed, units.airspeed);
+    a.EFISAltitude = scaled(a.EFISAltitude, units.altitude);
   } else {
-    a.EFISPressureAltitude = static_cast<float>(platform::readNumber(columns(line, 25, 5)));
-    a.EFISVerticalSpeed = decimalField(line, 30, 3, 33);
+    a.EFISPressureAltitude = altitude;
+    a.EFISVerticalSpeed = decimal(line, 30, 3, 1);
     // The Mode C input is taken from the metres as received, whatever the units.
-    a.ModeCAltitude = platform::toInt16(static_cast<double>(a.EFISPressureAltitude) * kHundredsOfFeetPerMetre);
-    a.EFISAirspeed = speedInUnits(a.EFISAirspeed, units);
-    a.EFISPressureAltitude = altitudeInUnits(a.EFISPressureAltitude, units);
-    a.EFISVerticalSpeed = climbInUnits(a.EFISVerticalSpeed, units);
+    a.ModeCAltitude = platform::toInt16(static_cast<double>(a.EFISPressureAltitude) * kModeCPerMetre);
+    a.EFISAirspeed = scaled(a.EFISAirspeed, units.airspeed);
+    a.EFISPressureAltitude = scaled(a.EFISPressureAltitude, units.altitude);
+    a.EFISVerticalSpeed = scaled(a.EFISVerticalSpeed, units.verticalSpeed);
   }
 
-  a.EFISLateralG = decimalField(line, 34, 2, 36);
-  a.EFISVerticalG = decimalField(line, 37, 2, 39);
-  a.EFISAOA = integerField(line, 40, 2);
+  a.EFISLateralG = decimal(line, 34, 2, 1);
+  a.EFISVerticalG = decimal(line, 37, 2, 1);
+  a.EFISAOA = integer(line, 40, 2);
 }
 
 // Only a complete record counts as link activity; the carriage return kept by

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/screen_id.h"
+#include "platform/controls.h"
 #include "platform/vb.h"
 
 class App;
@@ -16,7 +17,8 @@ namespace devices {
 
 namespace gps {
 struct Memos;
-}
+class Sentence;
+}  // namespace gps
 
 class GpsDecoder {
  public:
@@ -45,27 +47,40 @@ class GpsDecoder {
   std::int16_t SatelliteBarIndex() const { return SatelliteBarIndex_; }
 
  private:
-  // Sentence cases; each returns early when its sentence is cut.
+  // The sentences with steps of their own after their table; each returns
+  // early when its sentence is cut.
   void decodeGPGGA();
   void decodeGPRMC();
-  void decodeGPVTG();
-  void decodeGPBOD();
   void decodeGPGSV();
-  void decodePGRME();
   void decodePGRMF();
-  void decodePGRMM();
   void decodePGRMH();
-  void decodePGRMT();
-  void decodePGRMV();
   void decodePGRMZ();
-  void decodePGRMB();
+  // A sentence whose table is all it does.
+  template <const auto& kFields>
+  void readFields();
 
   // Heading, magnetic heading, speed and altitude in the chosen units, fix
   // light and link age: after every line.
   void commonTail();
 
+  // GPSLine read as a sentence of the screen S, the NMEA or the Garmin
+  // sentence screen.
+  template <typename S>
+  S& screen();
+  template <typename S>
+  gps::Sentence sentence();
+  // The main window's and the GPS screen's position readouts, fix mode (an
+  // empty mode keeps the main window's) and fix lights.
+  void showPosition(const std::string& latitude, const std::string& longitude);
+  void showFixMode(std::string_view mode);
+  void showFixLights(platform::OleColor colour);
+  // The date and time parts of a fix, and the time readout's tool tip.
+  void storeFixTime(std::string_view toolTipHeading, std::string_view time, std::string_view date);
+
   // Satellites in view.
   void drawSkyPlot();
+  template <typename Marker, typename Mark>
+  void placeMarkers(platform::ControlArray<Marker>& markers, Mark&& mark);
   void storeSatellite(std::string_view prn, std::string_view elev, std::string_view az, std::string_view snr);
 
   App& app_;

@@ -12,7 +12,7 @@
 
 #include "app/app.h"
 #include "devices/gps_decoder.h"
-#include "devices/gps_fields.h"
+#include "devices/gps_sentences.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "screens/form21.h"
@@ -20,7 +20,6 @@
 
 namespace devices {
 
-using gps::FieldWalk;
 using platform::readNumber;
 
 namespace {
@@ -53,39 +52,23 @@ Signal signalOf(double snr) {
 
 }  // namespace
 
-// $GPGSV,2,1,08,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75
-//   1 sentences in the cycle  2 this sentence's number  3 satellites in view
-//   then up to four blocks: satellite number, elevation, azimuth, SNR (dB,
-//   empty while not tracked)
 void GpsDecoder::decodeGPGSV() {
   screens::form21& f21 = app_.form21();
-  FieldWalk w(app_.GPSLine);
-
-  auto t = w.first();
-  if (!t) return;
-  // The count with the sign place that a number shown as text carries.
-  const double count = readNumber(*t);
-  std::string countText = count >= 0 ? " " : "";
-  countText += platform::numberText(count);
-  f21.GPGSVSentenances.setCaption(countText);
-  if (!(t = w.next())) return;
-  const std::optional<std::int16_t> number = toInt16OrNone(readNumber(*t));
-  // A receiver that sees no satellite sends no blocks: the count of
-  // satellites in view is then the last field.
-  if (!(t = w.nextLast())) return;
-  f21.GPGSVNumberSatellites.setCaption(*t);
+  gps::Sentence s = sentence<screens::form21>();
+  if (!s.read<gps::kFieldsGPGSV>(f21)) return;
 
   // The first sentence of a cycle (an empty or zero number too).
+  const std::optional<std::int16_t> number = toInt16OrNone(readNumber(s[2]));
   if (number && *number < 2) drawSkyPlot();
 
-  for (int k = 0; k <= 3; ++k) {
-    const auto prn = w.nextIfAny();
+  // Blocks of four fields from field 4 on; the sentence may simply end
+  // before a block, but not inside one.
+  for (int first = 4; first <= 16; first += 4) {
+    const auto prn = s.read(first, gps::End::Comma);
     if (!prn) break;
-    const auto elev = w.next();
-    if (!elev) return;
-    const auto az = w.next();
-    if (!az) return;
-    const auto snr = w.nextLast();
+    const auto elev = s.read(first + 1, gps::End::Comma);
+    const auto az = elev ? s.read(first + 2, gps::End::Comma) : std::nullopt;
+    const auto snr = az ? s.read(first + 3, gps::End::CommaOrStar) : std::nullopt;
     if (!snr) return;
     storeSatellite(*prn, *elev, *az, *snr);
   }
@@ -136,6 +119,27 @@ void GpsDecoder::storeSatellite(std::string_view prn, std::string_view elev, std
   if (SatelliteBarIndex_ < 32767) ++SatelliteBarIndex_;
 }
 
+// Each marker of satellites 1 to 49 shows while its satellite is active, at
+// its place with its tool tip, given its signal class by `mark`; the entries
+// drawn are cleared for the next cycle.
+template <typename Marker, typename Mark>
+void GpsDecoder::placeMarkers(platform::ControlArray<Marker>& markers, Mark&& mark) {
+  for (int i = 1; i <= 49; ++i) {
+    Marker& marker = markers[i];
+    const auto e = static_cast<std::size_t>(i);
+    if (!SatActive_[e]) {
+      marker.setVisible(false);
+      continue;
+    }
+    marker.setVisible(true);
+    marker.setTop(SatTop_[e]);
+    marker.setLeft(SatLeft_[e]);
+    marker.setToolTip(SatToolTip_[e]);
+    mark(marker, static_cast<std::size_t>(signalOf(readNumber(SatSNRText_[e]))));
+    SatActive_[e] = false;
+  }
+}
+
 void GpsDecoder::drawSkyPlot() {
   SatelliteBarIndex_ = 0;
   screens::form21& f21 = app_.form21();
@@ -149,43 +153,18 @@ void GpsDecoder::drawSkyPlot() {
       for (std::size_t k = 0; k < 3; ++k)
         pictures_[k] = platform::joinPath(platform::programFolder(), kPictures[k]);
     int present[3] = {-1, -1, -1};  // looked up at most once per drawing
-    for (int i = 1; i <= 49; ++i) {
-      platform::Image& marker = f21.Sat_Green[i];
-      const auto e = static_cast<std::size_t>(i);
-      if (!SatActive_[e]) {
-        marker.setVisible(false);
-        continue;
-      }
-      marker.setVisible(true);
-      marker.setTop(SatTop_[e]);
-      marker.setLeft(SatLeft_[e]);
-      marker.setToolTip(SatToolTip_[e]);
-      const auto kind = static_cast<std::size_t>(signalOf(readNumber(SatSNRText_[e])));
+    placeMarkers(f21.Sat_Green, [&](platform::Image& marker, std::size_t kind) {
       const std::string& path = pictures_[kind];
-      if (marker.picture() != path) {
-        if (present[kind] < 0) present[kind] = platform::fileExists(path) ? 1 : 0;
-        if (present[kind] == 1) marker.setPicture(path);
-      }
-      SatActive_[e] = false;
-    }
+      if (marker.picture() == path) return;
+      if (present[kind] < 0) present[kind] = platform::fileExists(path) ? 1 : 0;
+      if (present[kind] == 1) marker.setPicture(path);
+    });
   } else {
     // Satellite numbers coloured by signal strength.
     static constexpr platform::OleColor kColours[] = {0x808000, platform::color::Yellow,
                                                       platform::color::Red};
-    for (int i = 1; i <= 49; ++i) {
-      platform::Label& marker = f21.GPS_SV_Number[i];
-      const auto e = static_cast<std::size_t>(i);
-      if (!SatActive_[e]) {
-        marker.setVisible(false);
-        continue;
-      }
-      marker.setVisible(true);
-      marker.setTop(SatTop_[e]);
-      marker.setLeft(SatLeft_[e]);
-      marker.setToolTip(SatToolTip_[e]);
-      marker.setForeColor(kColours[static_cast<int>(signalOf(readNumber(SatSNRText_[e])))]);
-      SatActive_[e] = false;
-    }
+    placeMarkers(f21.GPS_SV_Number,
+                 [](platform::Label& marker, std::size_t kind) { marker.setForeColor(kColours[kind]); });
   }
 }
 

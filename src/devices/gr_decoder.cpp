@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "devices/engine_limits.h"
 #include "devices/gr_field_texts.h"
+#include "platform/numbers.h"
 #include "platform/vb.h"
 #include "screens/form11.h"
 #include "screens/form5.h"
@@ -43,83 +45,39 @@ namespace {
 
 using Frame = std::array<std::uint8_t, 301>;
 
-// The two frame headers the monitor sends, as the header text shows them.
-constexpr std::string_view kHeaderFEFEFE = "$FE  $FE  $FE";
-constexpr std::string_view kHeaderFEFFFE = "$FE  $FF  $FE";
+// The fields of a frame: in a layout, where the model keeps each (the index
+// of its byte or big-endian word in the frame buffer, header first; 0, the
+// header's place, for a field the model does not send, which shows 0); in a
+// frame, their values, scaled fields as raw bytes or words (the value shown
+// is raw x 10, x 100, x 0.1 or x 0.01).
+template <typename T>
+struct FrameFields {
+  T rpm1 = 0;
+  std::array<T, 6> cht{}, egt{}, aux{};
+  T airspeed = 0, altitudeTens = 0, voltageTenths = 0, fuelFlowTenths = 0;
+  // Bytes: unit temperature, carburettor temperature and rate of climb (these
+  // two signed), OAT (+ 50 in the frame), oil pressure.
+  T unitTemperature = 0, carbTemp = 0, rocHundreds = 0, oat = 0, oilPres = 0;
+  T oilTemp = 0, coolant = 0, hourTenths = 0, fuelQuantityTenths = 0, baroHundredths = 0;
+};
+using FrameValues = FrameFields<std::int32_t>;
 
-// Indices of EngineTempLimit.
-constexpr std::size_t kCHTHighYellow = 0;
-constexpr std::size_t kCHTHighRed = 1;
-constexpr std::size_t kEGTHighYellow = 2;
-constexpr std::size_t kEGTHighRed = 3;
-constexpr std::size_t kCHTMin = 4;
-constexpr std::size_t kEGTMin = 5;
-
-// Every position a layout reads lies below 73, inside the 301-byte frame
-// buffer, whatever the length of the chunk that filled it.
-std::int32_t B(const Frame& f, std::size_t k) {
-  return f[k];
-}
-std::int32_t W(const Frame& f, std::size_t k) {
-  return f[k] * 256 + f[k + 1];
-}
-std::int32_t S(const Frame& f, std::size_t k) {
-  return f[k] <= 127 ? f[k] : f[k] - 256;
-}
-
-// One frame's values, whichever layout it came in. Scaled fields keep their
-// raw byte or word: the value shown is raw x 10, x 100, x 0.1 or x 0.01.
-struct FrameValues {
-  std::int32_t rpm1 = 0;
-  std::array<std::int32_t, 6> cht{};
-  std::array<std::int32_t, 6> egt{};
-  std::array<std::int32_t, 6> aux{};
-  std::int32_t airspeed = 0;
-  std::int32_t altitudeTens = 0;
-  std::int32_t voltageTenths = 0;
-  std::int32_t fuelFlowTenths = 0;
-  std::int32_t unitTemperature = 0;
-  std::int32_t carbTemp = 0;
-  std::int32_t rocHundreds = 0;
-  std::int32_t oat = 0;
-  std::int32_t oilTemp = 0;
-  std::int32_t oilPres = 0;
-  std::int32_t coolant = 0;
-  std::int32_t hourTenths = 0;
-  std::int32_t fuelQuantityTenths = 0;
-  std::int32_t baroHundredths = 0;
-  std::int32_t rpm2 = 0;
+// Every index lies below 73, inside the frame buffer, whatever the length of
+// the chunk that filled it.
+struct Layout {
+  FrameFields<std::size_t> at;
+  std::size_t timer = 0, remaining = 0;  // bytes: hours minutes seconds; hours minutes
+  // The header forms the model sends, each with where it puts the second RPM.
+  struct Header {
+    std::string_view text;
+    std::size_t rpm2 = 0;
+  };
+  std::array<Header, 2> headers{};
 };
 
-// "$" hex "  $" hex "  $" hex of the three header bytes: upper-case digits
-// without leading zeros, so 00 FE FE reads "$0  $FE  $FE".
-std::string_view headerText(const Frame& f, std::string& out) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  out.clear();
-  for (std::size_t k = 0; k < 3; ++k) {
-    out.append(k == 0 ? "$" : "  $");
-    if (f[k] >= 16) out.push_back(kDigits[f[k] >> 4]);
-    out.push_back(kDigits[f[k] & 15]);
-  }
-  return out;
-}
-
-// Hours, minutes and seconds side by side, a point before the seconds: "0102.03".
-std::string_view timerText(GrFrameTexts& t, std::int32_t h, std::int32_t m, std::int32_t s) {
-  t.scratch.assign(t.twoDigits.text(h));
-  t.scratch.append(t.twoDigits.text(m));
-  t.scratch.push_back('.');
-  t.scratch.append(t.twoDigits.text(s));
-  return t.scratch;
-}
-
-// Hours without a leading zero, then the minutes: "2:05".
-std::string_view remainingText(GrFrameTexts& t, std::int32_t h, std::int32_t m) {
-  t.scratch.assign(t.hours.text(h));
-  t.scratch.push_back(':');
-  t.scratch.append(t.twoDigits.text(m));
-  return t.scratch;
-}
+// The two frame headers, as the header text shows them.
+constexpr std::string_view kHeaderFEFEFE = "$FE  $FE  $FE";
+constexpr std::string_view kHeaderFEFFFE = "$FE  $FF  $FE";
 
 // GR 4000 / 6000, header first:
 //   0-2 header  3 RPM  5-15 CHT 1-6  17-27 EGT 1-6  29-31 aux 5-6  33 airspeed
@@ -129,65 +87,88 @@ std::string_view remainingText(GrFrameTexts& t, std::int32_t h, std::int32_t m) 
 //   56 coolant  58 hour meter x10  60 fuel quantity x10
 //   62-64 flight timer h m s  65-66 time remaining h m  67 baro x100
 //   69 or 71 second RPM, by the header
-// Words are big-endian; single numbers are bytes.
-FrameValues decode4000(const Frame& f) {
-  FrameValues v;
-  v.rpm1 = W(f, 3);
-  for (std::size_t i = 0; i < 6; ++i) {
-    v.cht[i] = W(f, 5 + 2 * i);
-    v.egt[i] = W(f, 17 + 2 * i);
-  }
-  v.aux = {W(f, 48), W(f, 50), W(f, 52), W(f, 54), W(f, 29), W(f, 31)};
-  v.airspeed = W(f, 33);
-  v.altitudeTens = W(f, 35);
-  v.voltageTenths = W(f, 37);
-  v.fuelFlowTenths = W(f, 39);
-  v.unitTemperature = B(f, 41);
-  v.carbTemp = S(f, 42);
-  v.rocHundreds = S(f, 43);
-  v.oat = B(f, 44) - 50;
-  v.oilTemp = W(f, 45);
-  v.oilPres = B(f, 47);
-  v.coolant = W(f, 56);
-  v.hourTenths = W(f, 58);
-  v.fuelQuantityTenths = W(f, 60);
-  v.baroHundredths = W(f, 67);
-  return v;
-}
+// clang-format off
+constexpr Layout kGR4000{
+    .at = {.rpm1 = 3, .cht = {5, 7, 9, 11, 13, 15}, .egt = {17, 19, 21, 23, 25, 27}, .aux = {48, 50, 52, 54, 29, 31},
+           .airspeed = 33, .altitudeTens = 35, .voltageTenths = 37, .fuelFlowTenths = 39,
+           .unitTemperature = 41, .carbTemp = 42, .rocHundreds = 43, .oat = 44, .oilPres = 47,
+           .oilTemp = 45, .coolant = 56, .hourTenths = 58, .fuelQuantityTenths = 60, .baroHundredths = 67},
+    .timer = 62, .remaining = 65,
+    .headers = {{{kHeaderFEFEFE, 71}, {kHeaderFEFFFE, 69}}}};
 
-// GR 2000, header first: two cylinders, no carburettor temperature, no second RPM.
+// GR 2000, header first: two cylinders, no carburettor temperature, no second
+// RPM, one header form.
 //   0-2 header  3 RPM  5-7 CHT 1-2  9-11 EGT 1-2  13 airspeed  15 altitude/10
 //   17 volts x10  19 fuel flow x10  21 unit temperature  22 rate of climb/100
 //   (signed)  23 OAT + 50  24 coolant  26 oil temperature  28 oil pressure
 //   29-31 aux 1-2  33 hour meter x10  35 fuel quantity x10
 //   37-39 flight timer h m s  40-41 time remaining h m  42 baro x100
-FrameValues decode2000(const Frame& f) {
-  FrameValues v;
-  v.rpm1 = W(f, 3);
-  v.cht[0] = W(f, 5);
-  v.cht[1] = W(f, 7);
-  v.egt[0] = W(f, 9);
-  v.egt[1] = W(f, 11);
-  v.aux[0] = W(f, 29);
-  v.aux[1] = W(f, 31);
-  v.airspeed = W(f, 13);
-  v.altitudeTens = W(f, 15);
-  v.voltageTenths = W(f, 17);
-  v.fuelFlowTenths = W(f, 19);
-  v.unitTemperature = B(f, 21);
-  v.rocHundreds = S(f, 22);
-  v.oat = B(f, 23) - 50;
-  v.oilTemp = W(f, 26);
-  v.oilPres = B(f, 28);
-  v.coolant = W(f, 24);
-  v.hourTenths = W(f, 33);
-  v.fuelQuantityTenths = W(f, 35);
-  v.baroHundredths = W(f, 42);
-  return v;
+constexpr Layout kGR2000{
+    .at = {.rpm1 = 3, .cht = {5, 7}, .egt = {9, 11}, .aux = {29, 31},
+           .airspeed = 13, .altitudeTens = 15, .voltageTenths = 17, .fuelFlowTenths = 19,
+           .unitTemperature = 21, .rocHundreds = 22, .oat = 23, .oilPres = 28,
+           .oilTemp = 26, .coolant = 24, .hourTenths = 33, .fuelQuantityTenths = 35, .baroHundredths = 42},
+    .timer = 37, .remaining = 40,
+    .headers = {{{kHeaderFEFFFE}}}};
+// clang-format on
+
+// Reading a frame: a byte, a big-endian word, a byte as signed; 0 for a field
+// the layout does not have.
+struct FrameReader {
+  const Frame& f;
+  std::int32_t B(std::size_t k) const { return k == 0 ? 0 : f[k]; }
+  std::int32_t W(std::size_t k) const { return k == 0 ? 0 : f[k] * 256 + f[k + 1]; }
+  std::int32_t S(std::size_t k) const { return k == 0 ? 0 : f[k] <= 127 ? f[k] : f[k] - 256; }
+
+  std::array<std::int32_t, 6> words(const std::array<std::size_t, 6>& at) const {
+    return {W(at[0]), W(at[1]), W(at[2]), W(at[3]), W(at[4]), W(at[5])};
+  }
+  // The layout is a constant, so each field's place is one too.
+  // clang-format off
+  template <const Layout& kLayout>
+  FrameValues values() const {
+    constexpr const FrameFields<std::size_t>& at = kLayout.at;
+    return {.rpm1 = W(at.rpm1), .cht = words(at.cht), .egt = words(at.egt), .aux = words(at.aux),
+            .airspeed = W(at.airspeed), .altitudeTens = W(at.altitudeTens), .voltageTenths = W(at.voltageTenths),
+            .fuelFlowTenths = W(at.fuelFlowTenths), .unitTemperature = B(at.unitTemperature),
+            .carbTemp = S(at.carbTemp), .rocHundreds = S(at.rocHundreds), .oat = B(at.oat) - 50,
+            .oilPres = B(at.oilPres), .oilTemp = W(at.oilTemp), .coolant = W(at.coolant),
+            .hourTenths = W(at.hourTenths), .fuelQuantityTenths = W(at.fuelQuantityTenths),
+            .baroHundredths = W(at.baroHundredths)};
+  }
+  // clang-format on
+};
+
+// "$" hex "  $" hex "  $" hex of the three header bytes: upper-case digits
+// without leading zeros, so 00 FE FE reads "$0  $FE  $FE".
+std::string_view headerText(const Frame& f, std::string& out) {
+  out.clear();
+  for (std::size_t k = 0; k < 3; ++k) {
+    out.append(k == 0 ? "$" : "  $");
+    platform::appendHex(out, f[k]);
+  }
+  return out;
+}
+
+// Hours, minutes and seconds side by side, a point before the seconds: "0102.03".
+std::string_view timerText(GrFrameTexts& t, const FrameReader& r, std::size_t at) {
+  t.scratch.assign(t.twoDigits.text(r.B(at)));
+  t.scratch.append(t.twoDigits.text(r.B(at + 1)));
+  t.scratch.push_back('.');
+  t.scratch.append(t.twoDigits.text(r.B(at + 2)));
+  return t.scratch;
+}
+
+// Hours without a leading zero, then the minutes: "2:05".
+std::string_view remainingText(GrFrameTexts& t, const FrameReader& r, std::size_t at) {
+  t.scratch.assign(t.hours.text(r.B(at)));
+  t.scratch.push_back(':');
+  t.scratch.append(t.twoDigits.text(r.B(at + 1)));
+  return t.scratch;
 }
 
 // The data screen's value labels, from the engine speed to the second RPM.
-void showValues(screens::Form5& s, const FrameValues& v, GrFrameTexts& t) {
+void showValues(screens::Form5& s, const FrameValues& v, std::int32_t rpm2, GrFrameTexts& t) {
   using L = platform::Label screens::Form5::*;
   static constexpr std::array<L, 6> kCHT{&screens::Form5::GRCHT1, &screens::Form5::GRCHT2,
                                          &screens::Form5::GRCHT3, &screens::Form5::GRCHT4,
@@ -216,26 +197,13 @@ void showValues(screens::Form5& s, const FrameValues& v, GrFrameTexts& t) {
   s.GRHourMeter.setCaption(t.groupedTenths.text(v.hourTenths));
   s.GRFuelQuantity.setCaption(t.groupedTenths.text(v.fuelQuantityTenths));
   s.GRBaroSetting.setCaption(t.baro.text(v.baroHundredths));
-  s.GRRPM2.setCaption(t.rpm.text(v.rpm2));
+  s.GRRPM2.setCaption(t.rpm.text(rpm2));
 }
 
 // A bar and its "same value" marker on pointer 1.
 void setBar(platform::LinearGauge& bar, double value) {
   bar.setPosition(value);
   bar.setAdditionalPointerPosition(1, value);
-}
-
-// Limit colours: a value equal to a limit takes the lower colour.
-platform::OleColor chtColor(std::int32_t cht, const std::array<std::int16_t, 6>& limit) {
-  if (cht > limit[kCHTHighRed]) return platform::color::Red;
-  if (cht > limit[kCHTHighYellow]) return platform::color::Yellow;
-  return platform::color::Green;
-}
-
-platform::OleColor egtColor(std::int32_t egt, const std::array<std::int16_t, 6>& limit) {
-  if (egt > limit[kEGTHighRed]) return platform::color::Red;
-  if (egt > limit[kEGTHighYellow]) return platform::color::Yellow;
-  return platform::color::White;
 }
 
 // The gauge screen: dials, bars, readouts, and the cylinder bars with the
@@ -273,17 +241,17 @@ void showGauges(screens::Form11& g, const FrameValues& v, GrFrameTexts& t,
     g.CHTLabel[i].setCaption(t.gaugeTemperature.text(cht));
     platform::LinearGauge& bar = g.CHTGuage[i];
     bar.setPosition(cht);
-    bar.setPointerColor(chtColor(cht, limit));
+    bar.setPointerColor(chtColour(cht, limit));
   }
   // EGTMin lands on the bar's CHTMin and EGTMax on its CHTMax.
-  const double egtMin = limit[kEGTMin];
-  const double chtMin = limit[kCHTMin];
+  const double egtMin = limit[screens::kEGTMin];
+  const double chtMin = limit[screens::kCHTMin];
   const double scale = egtToCht;
   for (int i = 0; i < 6; ++i) {
     const std::int32_t egt = v.egt[static_cast<std::size_t>(i)];
     g.EGTLabel[i].setCaption(t.gaugeTemperature.text(egt));
     platform::LinearGauge& bar = g.CHTGuage[i];
-    const platform::OleColor color = egtColor(egt, limit);
+    const platform::OleColor color = egtColour(egt, limit);
     bar.setAdditionalPointerColor(1, color);
     bar.setAdditionalPointerColor(2, color);
     const double onChtScale = (egt - egtMin) * scale + chtMin;
@@ -301,43 +269,32 @@ void GrandRapidsDecoder::wire(ScreenId) {}
 void GrandRapidsDecoder::ParseEMSGrandRapidsData() {
   if (!texts_) texts_ = std::make_unique<GrFrameTexts>();
   GrFrameTexts& t = *texts_;
-  const Frame& f = app_.EMSBytes;
+  const FrameReader frame{app_.EMSBytes};
   settings::Form2& options = app_.form2();
   screens::Form5& data = app_.form5();
-  // A recognised header tells the delimiter watchdog that the link is aligned.
-  const auto recognised = [this] {
-    app_.GRHeaderSeen = true;
-    app_.SourceDataAge[kEMS] = 0;
-  };
 
   FrameValues v;
-  if (options.EMSGRANDRAPIDS.value()) {
-    data.HeaderType.setCaption(headerText(f, t.scratch));
-    v = decode4000(f);
-    data.GRTime.setCaption(timerText(t, B(f, 62), B(f, 63), B(f, 64)));
-    data.GRTimeRemaining.setCaption(remainingText(t, B(f, 65), B(f, 66)));
-    // Either header form is this monitor's; each puts the second RPM elsewhere.
-    const std::string& header = data.HeaderType.caption();
-    if (header == kHeaderFEFEFE) {
-      recognised();
-      v.rpm2 = W(f, 71);
+  std::int32_t rpm2 = 0;
+  auto decode = [&]<const Layout & kLayout>() {
+    data.HeaderType.setCaption(headerText(frame.f, t.scratch));
+    v = frame.values<kLayout>();
+    rpm2 = 0;
+    data.GRTime.setCaption(timerText(t, frame, kLayout.timer));
+    data.GRTimeRemaining.setCaption(remainingText(t, frame, kLayout.remaining));
+    // A recognised header tells the delimiter watchdog that the link is
+    // aligned; each form of it puts the second RPM in its own place.
+    for (const Layout::Header& h : kLayout.headers) {
+      if (h.text.empty() || data.HeaderType.caption() != h.text) continue;
+      app_.GRHeaderSeen = true;
+      changeAge(app_.SourceDataAge[kEMS], -app_.SourceDataAge[kEMS]);
+      rpm2 = frame.W(h.rpm2);
     }
-    if (header == kHeaderFEFFFE) {
-      recognised();
-      v.rpm2 = W(f, 69);
-    }
-  }
-  if (options.EMSGR2000.value()) {
-    data.HeaderType.setCaption(headerText(f, t.scratch));
-    v = decode2000(f);
-    data.GRTime.setCaption(timerText(t, B(f, 37), B(f, 38), B(f, 39)));
-    data.GRTimeRemaining.setCaption(remainingText(t, B(f, 40), B(f, 41)));
-    // The 2000 sends one header form only.
-    if (data.HeaderType.caption() == kHeaderFEFFFE) recognised();
-  }
+  };
+  if (options.EMSGRANDRAPIDS.value()) decode.operator()<kGR4000>();
+  if (options.EMSGR2000.value()) decode.operator()<kGR2000>();
 
   // An unrecognised header gates nothing: the frame is shown all the same.
-  showValues(data, v, t);
+  showValues(data, v, rpm2, t);
   showGauges(app_.form11(), v, t, app_.EngineTempLimit, app_.EGTToCHTScale);
   // The supervisor clamps the age; after a recognised frame it stands at -2.
   changeAge(app_.SourceDataAge[kEMS], -2);

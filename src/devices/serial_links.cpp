@@ -13,6 +13,7 @@
 #include "settings/form2.h"
 #include "settings/settings.h"
 #include "shell/form1.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 namespace devices {
@@ -72,12 +73,6 @@ std::string withoutLineBreaks(std::string_view data) {
   for (char c : data)
     if (c != '\n' && c != '\r') out += c;
   return out;
-}
-
-// A byte as two upper-case hexadecimal digits.
-std::string hexByte(std::uint8_t b) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  return {kDigits[b >> 4], kDigits[b & 0x0F]};
 }
 
 }  // namespace
@@ -265,26 +260,38 @@ void SerialLinks::ListAvailComPorts() {
 
 // ---- Data events
 
+// A line of a text device becomes its current line, goes to its capture file
+// while its capture box is ticked, and is decoded.
+template <typename Decode>
+void SerialLinks::takeLine(std::string& line, std::string text, const platform::CheckBox& capture,
+                           void (SerialLinks::*captureLine)(), Decode&& decode) {
+  line = std::move(text);
+  if (capture.value() == 1) (this->*captureLine)();
+  decode();
+}
+
+// The raw port-data view follows the device it shows, unless it is frozen.
+void SerialLinks::refreshRawView(bool showsThisDevice) {
+  if (showsThisDevice && !app_.RawViewFrozen) app_.shell().rawView().UpdateCommDataScreen();
+}
+
 void SerialLinks::MSPort1_OnRead(const std::string& data) {
   if (data.empty()) return;
-  app_.GPSLine = withoutLineBreaks(data);
-  if (app_.form2().RecordFileRawGPS.value() == 1) CaptureGPSData();
-  app_.devices().gps().ParseGPSSentence();
-  if (app_.RawViewGPS && !app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+  takeLine(app_.GPSLine, withoutLineBreaks(data), app_.form2().RecordFileRawGPS, &SerialLinks::CaptureGPSData,
+           [this] { app_.devices().gps().ParseGPSSentence(); });
+  refreshRawView(static_cast<bool>(app_.RawViewGPS));
 }
 
 void SerialLinks::MSPort2_OnRead(const std::string& data) {
   if (data.empty()) return;
   settings::Form2& f = app_.form2();
-  if (f.EFIS_COMM.value()) {
-    // The carriage return that ends a record stays: it counts toward the 52
-    // characters of a complete record.
-    app_.EFISLine = withoutLineFeeds(data);
-    if (f.RecordFileRawEFIS.value() == 1) CaptureEFISData();
-    app_.devices().efis().ParseEFISData();
-  }
-  // With the file source chosen the view repeats the current line.
-  if (app_.RawViewEFIS && !app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+  // The carriage return that ends a record stays: it counts toward the 52
+  // characters of a complete record. With the file source chosen the view
+  // repeats the current line.
+  if (f.EFIS_COMM.value())
+    takeLine(app_.EFISLine, withoutLineFeeds(data), f.RecordFileRawEFIS, &SerialLinks::CaptureEFISData,
+             [this] { app_.devices().efis().ParseEFISData(); });
+  refreshRawView(static_cast<bool>(app_.RawViewEFIS));
 }
 
 void SerialLinks::MSPort3_OnRead(const std::string& data) {
@@ -293,10 +300,10 @@ void SerialLinks::MSPort3_OnRead(const std::string& data) {
   if (f.EMSDYNON.value()) {
     // Received lines are kept and captured whatever the source; only the
     // port source decodes them.
-    app_.EMSLine = withoutLineBreaks(data);
-    if (f.RecordFileRawEMS.value() == 1) CaptureEMSData();
-    if (f.EMS_COMM.value()) app_.devices().dynon().ParseEMSDynonData();
-    if (app_.RawViewEMS && !app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+    takeLine(app_.EMSLine, withoutLineBreaks(data), f.RecordFileRawEMS, &SerialLinks::CaptureEMSData, [&] {
+      if (f.EMS_COMM.value()) app_.devices().dynon().ParseEMSDynonData();
+    });
+    refreshRawView(static_cast<bool>(app_.RawViewEMS));
     return;
   }
   if (!f.EMSGRANDRAPIDS.value() && !f.EMSGR2000.value()) return;
@@ -321,11 +328,11 @@ void SerialLinks::MSPort3_OnRead(const std::string& data) {
     line.reserve((u + 1) * 4 + (u + 1) / 10 * 6);
     for (std::size_t i = 0; i <= u; ++i) {
       line += " $";
-      line += hexByte(app_.EMSBytes[i]);
+      platform::appendHex(line, app_.EMSBytes[i], 2);
       if ((i + 1) % 10 == 0) line += "      ";
     }
     app_.EMSLine = std::move(line);
-    if (!app_.RawViewFrozen) app_.shell().UpdateCommDataScreen();
+    refreshRawView(true);
   }
 }
 

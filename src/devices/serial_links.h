@@ -12,6 +12,10 @@
 
 class App;
 
+namespace platform {
+class CheckBox;
+}
+
 namespace devices {
 
 class SerialLinks {
@@ -52,6 +56,11 @@ class SerialLinks {
   void startPort(std::size_t link, double n);
   void portRefused(std::size_t link, const std::string& description);
   void loadPortSettings(std::size_t link);
+
+  template <typename Decode>
+  void takeLine(std::string& line, std::string text, const platform::CheckBox& capture,
+                void (SerialLinks::*captureLine)(), Decode&& decode);
+  void refreshRawView(bool showsThisDevice);
 
   void CaptureEFISData();
   void CaptureEMSData();

@@ -43,6 +43,12 @@ void LinearGauge::setPointerStyle(PointerStyle p) {
   scaleChanged();
 }
 
+void LinearGauge::setMovingScale(bool v) {
+  if (movingScale_ == v) return;
+  movingScale_ = v;
+  scaleChanged();
+}
+
 void LinearGauge::setAdditionalPointerPosition(int n, double v) {
   auto& e = extra_.at(checkPointer(n));
   if (e.position == v && e.visible) return;

@@ -12,6 +12,13 @@
 namespace platform {
 
 enum class Orientation { Vertical, Horizontal };
+
+// A bar's scale runs from this many pixels inside one end of the bar to as
+// many inside the other, leaving room for a pointer pegged at an end. A
+// layout that puts scale labels of its own beside a bar places the value at
+// fraction f of the scale kBarScaleInset + f * (length - 2 * kBarScaleInset)
+// pixels from the bar's start.
+constexpr int kBarScaleInset = 10;
 // Main pointer style of a bar: a marker at the position, or a colour bar filled
 // from the minimum to the position (the cylinder bars).
 enum class PointerStyle { Marker, ColorBar };
@@ -81,6 +88,11 @@ class LinearGauge : public ScaledGauge {
   void setOrientation(Orientation o);
   PointerStyle pointerStyle() const { return pointerStyle_; }
   void setPointerStyle(PointerStyle p);
+  // Design-time: a moving tape, whose minimum and maximum are set around the
+  // position on every refresh. Its marks stay at their values and scroll past
+  // a fixed index; moving the window is a live value, not a new scale.
+  bool movingScale() const { return movingScale_; }
+  void setMovingScale(bool v);
   // Additional pointers n = 1, 2 (the EGT pointers on cylinder bars, the
   // "same value" marker); hidden until a position is set.
   double additionalPointerPosition(int n) const { return extra_.at(checkPointer(n)).position; }
@@ -99,6 +111,7 @@ class LinearGauge : public ScaledGauge {
   static std::size_t checkPointer(int n);
   Orientation orientation_ = Orientation::Vertical;
   PointerStyle pointerStyle_ = PointerStyle::Marker;
+  bool movingScale_ = false;
   std::array<Extra, 3> extra_{};
 };
 

@@ -159,52 +159,50 @@ std::uint64_t divPow10(std::uint64_t t, int k) {
   }
 }
 
-// formatNumber for the patterns of digit places and one decimal point only
-// ("##0", "#0.00", "0000"), with the value in the range of exactDigits: the
-// same rounding in whole numbers. Writes at most 48 characters to out and
-// returns their count; -1 leaves the pattern to formatDecimal.
-constexpr std::size_t kFastFormatMax = 48;
-int fastFormat(double v, int significant, std::string_view pattern, char* out) {
-  // One pass over the pattern: integer places (from the first "0" on each
-  // shows a digit), then at most one point and the decimal places.
-  int minDigits = 0;
-  int intPlaces = 0;
-  int places = 0;
-  bool point = false;
-  for (const char c : pattern) {
-    if (c == '0') {
-      if (point) {
-        ++places;
-      } else {
-        ++intPlaces;
-        ++minDigits;
-      }
-    } else if (c == '#') {
-      if (point) {
-        ++places;
-      } else {
-        ++intPlaces;
-        if (minDigits > 0) ++minDigits;
-      }
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return -1;
-    }
-  }
-  if (intPlaces > 20 || places > 18) return -1;
+// The magnitude a rounded half away from zero at `places` decimals, in units
+// of 10^-places, by one multiplication. The product differs from the value's
+// decimal form (rounded to `significant` digits) by less than a known
+// fraction of itself, so its rounding is the decimal one unless it lies that
+// close to a half; then, and for products too large for the bound to help,
+// false leaves it to the exact way.
+bool roundedByProduct(double a, int significant, int places, std::uint64_t& n) {
+  if (places >= static_cast<int>(kExactPow10.size())) return false;
+  const double x = a * kExactPow10[static_cast<std::size_t>(places)];
+  const bool single = significant <= 7;
+  if (!(x < (single ? 1e5 : 1e13))) return false;
+  // Half a unit of the last significant digit, relative, and the product's
+  // own rounding.
+  const double margin = x * (single ? 6e-7 : 6e-15);
+  const auto whole = static_cast<std::uint64_t>(x);
+  const double fraction = x - static_cast<double>(whole);  // exact
+  if (std::fabs(fraction - 0.5) <= margin) return false;
+  n = whole + (fraction > 0.5 ? 1 : 0);
+  return true;
+}
 
+}  // namespace
+
+// The patterns of digit places and one decimal point ("##0", "#0.00",
+// "0000") with the value in the range of exactDigits: the same rounding in
+// whole numbers. The text is written backwards to the end of the buffer of
+// NumberChars::kCapacity characters; false leaves it to formatDecimal.
+bool DisplayPattern::plainText(double v, int significant, char* buffer, std::size_t& first,
+                               std::size_t& size) const {
+  if (!plain_) return false;
+  const int places = places_;
   std::uint64_t n = 0;  // the magnitude in units of 10^-places
   const double a = std::fabs(v);
-  if (a < 1e7 && static_cast<double>(static_cast<std::int64_t>(a)) == a && places <= 11) {
+  if (roundedByProduct(a, significant, places, n)) {
+    // The usual case.
+  } else if (a < 1e7 && static_cast<double>(static_cast<std::int64_t>(a)) == a && places <= 11) {
     // A whole number of at most 7 digits is its own rounded decimal value.
     n = static_cast<std::uint64_t>(a) * kPow10Int[static_cast<std::size_t>(places)];
   } else {
     std::uint64_t t = 0;
     int q = 0, e = 0;
-    if (!exactDigits(a, significant, t, q, e)) return -1;
+    if (!exactDigits(a, significant, t, q, e)) return false;
     if (q <= places) {
-      if (significant + 1 + places - q > 19) return -1;
+      if (significant + 1 + places - q > 19) return false;
       n = t * kPow10Int[static_cast<std::size_t>(places - q)];
     } else {
       // Half away from zero at the last place.
@@ -214,48 +212,44 @@ int fastFormat(double v, int significant, std::string_view pattern, char* out) {
       if (r >= unit - r) ++n;
     }
   }
-
-  // Digits of n: the decimal places, then at least minDigits whole digits
-  // (none for a value below 1 when no "0" place asks for one).
-  int digits = 1;
-  while (digits < 20 && n >= kPow10Int[static_cast<std::size_t>(digits)]) ++digits;
-  if (digits < places + minDigits) digits = places + minDigits;
-  if (n == 0 && minDigits == 0) digits = places;
   // A value that rounds to zero shows without sign.
   const bool sign = std::signbit(v) && n != 0;
-  const int length = (sign ? 1 : 0) + digits + (point ? 1 : 0);
-  char* p = out + length;
+
+  char* const end = buffer + NumberChars::kCapacity;
+  char* p = end;
   for (int k = 0; k < places; ++k, n /= 10) *--p = static_cast<char>('0' + n % 10);
-  if (point) *--p = '.';
+  if (point_) *--p = '.';
+  // The whole digits, at least minDigits of them (none for a whole part of
+  // zero when no "0" place asks for one).
   static constexpr char kPairs[] =
       "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
       "8081828384858687888990919293949596979899";
-  int written = places;
-  for (; digits - written >= 2; written += 2, n /= 100) {
+  char* const point = p;
+  for (; n >= 10; n /= 100) {
     const auto pair = static_cast<std::size_t>(n % 100) * 2;
     *--p = kPairs[pair + 1];
     *--p = kPairs[pair];
   }
-  if (written < digits) *--p = static_cast<char>('0' + n % 10);
+  if (n > 0) *--p = static_cast<char>('0' + n);
+  while (point - p < minDigits_) *--p = '0';
   if (sign) *--p = '-';
   // Trailing "#" places show only significant digits.
-  int end = length;
-  for (std::size_t k = pattern.size(); k > 0 && pattern[k - 1] == '#' && places > 0; --k, --places) {
-    if (out[end - 1] != '0') break;
-    --end;
-  }
-  return end;
+  char* last = end;
+  for (int k = 0; k < trailingHashes_ && last[-1] == '0'; ++k) --last;
+  first = static_cast<std::size_t>(p - buffer);
+  size = static_cast<std::size_t>(last - p);
+  return true;
 }
 
-// The value rounded to `significant` decimal digits: the decimal value that a
-// double (15 digits) or a single (7 digits) stands for.
+namespace {
+
+// decimalOf by the general conversion alone, for every finite non-zero value.
 template <typename T>
-Decimal decimalOf(T v, int significant) {
+Decimal generalDecimalOf(T v, int significant) {
   Decimal d;
   if (v == 0 || !std::isfinite(v)) return d;
   d.negative = std::signbit(v);
-  if (fastDecimalOf(std::fabs(static_cast<double>(v)), significant, d)) return d;
   std::array<char, 64> buf{};
   auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
                            std::chars_format::scientific, significant - 1);
@@ -277,6 +271,17 @@ Decimal decimalOf(T v, int significant) {
   trimTrailingZeros(d);
   d.point = exp10 + 1;
   return d;
+}
+
+// The value rounded to `significant` decimal digits: the decimal value that a
+// double (15 digits) or a single (7 digits) stands for.
+template <typename T>
+Decimal decimalOf(T v, int significant) {
+  Decimal d;
+  if (v == 0 || !std::isfinite(v)) return d;
+  d.negative = std::signbit(v);
+  if (fastDecimalOf(std::fabs(static_cast<double>(v)), significant, d)) return d;
+  return generalDecimalOf(v, significant);
 }
 
 // Rounds half away from zero so that `places` decimals remain.
@@ -457,30 +462,21 @@ std::string decimalText(const Decimal& d, int significant) {
 // to the general reading.
 bool readPlainNumber(const char* p, const char* end, double& value) {
   std::uint64_t m = 0;
-  int significant = 0;
+  int significant = 0;  // digits from the first that is not 0 on
   int exp10 = 0;
-  bool point = false;
-  for (; p < end; ++p) {
-    const char c = *p;
-    if (isDigit(c)) {
-      if (m == 0 && c == '0') {
-        if (point) --exp10;
-        continue;
-      }
-      if (significant == 15) return false;
-      m = m * 10 + static_cast<std::uint64_t>(c - '0');
-      ++significant;
-      if (point) --exp10;
-    } else if (c == '.') {
-      if (point) break;
-      point = true;
-    } else if (isBlank(c)) {
-      return false;
-    } else {
-      break;
+  for (; p < end && isDigit(*p); ++p) {
+    m = m * 10 + static_cast<std::uint64_t>(*p - '0');
+    if (m != 0) ++significant;
+  }
+  if (p < end && *p == '.') {
+    for (++p; p < end && isDigit(*p); ++p) {
+      m = m * 10 + static_cast<std::uint64_t>(*p - '0');
+      if (m != 0) ++significant;
+      --exp10;
     }
   }
-  if (exp10 < -22) return false;
+  // Blanks inside the number and longer numbers take the general way.
+  if (significant > 15 || exp10 < -22 || (p < end && isBlank(*p))) return false;
   value = static_cast<double>(m);
   if (exp10 != 0 && m != 0) value /= kExactPow10[static_cast<std::size_t>(-exp10)];
   return true;
@@ -621,6 +617,11 @@ double roundHalfEven(double v) {
 }
 
 std::int16_t toInt16(double v) {
+  // A whole number in range, the usual case, is its own result.
+  if (v >= -32768.0 && v <= 32767.0) {
+    const auto whole = static_cast<std::int32_t>(v);
+    if (static_cast<double>(whole) == v) return static_cast<std::int16_t>(whole);
+  }
   const double r = roundHalfEven(v);
   if (!(r >= -32768.0 && r <= 32767.0)) throw RunError(err::Overflow, "Overflow");
   return static_cast<std::int16_t>(r);
@@ -635,19 +636,57 @@ std::int32_t toInt32(double v) {
 std::string formatNumber(double v, std::string_view pattern) {
   if (!std::isfinite(v)) return nonFiniteText(v);
   if (pattern.empty()) return numberText(v);
-  char fast[kFastFormatMax];
-  const int n = fastFormat(v, 15, pattern, fast);
-  if (n >= 0) return std::string(fast, static_cast<std::size_t>(n));
+  char quick[NumberChars::kCapacity];
+  std::size_t first = 0, size = 0;
+  if (DisplayPattern(pattern).plainText(v, 15, quick, first, size)) return std::string(quick + first, size);
   return formatDecimal(decimalOf(v, 15), pattern);
 }
 
 std::string formatNumber(float v, std::string_view pattern) {
   if (!std::isfinite(v)) return nonFiniteText(v);
   if (pattern.empty()) return numberText(v);
-  char fast[kFastFormatMax];
-  const int n = fastFormat(static_cast<double>(v), 7, pattern, fast);
-  if (n >= 0) return std::string(fast, static_cast<std::size_t>(n));
+  char quick[NumberChars::kCapacity];
+  std::size_t first = 0, size = 0;
+  if (DisplayPattern(pattern).plainText(static_cast<double>(v), 7, quick, first, size))
+    return std::string(quick + first, size);
   return formatDecimal(decimalOf(v, 7), pattern);
+}
+
+NumberChars DisplayPattern::text(double v, int significant) const {
+  NumberChars out;
+  if (std::isfinite(v) && !pattern_.empty() && plainText(v, significant, out.chars_, out.first_, out.size_))
+    return out;
+  std::string general = significant <= 7 ? formatNumber(static_cast<float>(v), pattern_) : formatNumber(v, pattern_);
+  if (general.size() <= NumberChars::kCapacity) {
+    std::memcpy(out.chars_, general.data(), general.size());
+    out.first_ = 0;
+    out.size_ = general.size();
+  } else {
+    out.spill_ = std::move(general);
+  }
+  return out;
+}
+
+std::string formatNumberGeneral(double v, std::string_view pattern) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  if (pattern.empty()) return numberTextGeneral(v);
+  return formatDecimal(generalDecimalOf(v, 15), pattern);
+}
+
+std::string formatNumberGeneral(float v, std::string_view pattern) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  if (pattern.empty()) return numberTextGeneral(v);
+  return formatDecimal(generalDecimalOf(v, 7), pattern);
+}
+
+std::string numberTextGeneral(double v) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  return decimalText(generalDecimalOf(v, 15), 15);
+}
+
+std::string numberTextGeneral(float v) {
+  if (!std::isfinite(v)) return nonFiniteText(v);
+  return decimalText(generalDecimalOf(v, 7), 7);
 }
 
 std::string formatNumber(std::string_view text, std::string_view pattern) {
@@ -680,6 +719,17 @@ std::string numberText(std::uint64_t v) {
   std::array<char, 24> buf{};
   auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
   return std::string(buf.data(), res.ptr);
+}
+
+void appendHexDigits(std::string& out, std::uint64_t v, int minDigits) {
+  char buf[16];
+  int n = 0;
+  do {
+    buf[n++] = kHexDigits[v & 15];
+    v >>= 4;
+  } while (v != 0);
+  for (int k = n; k < minDigits; ++k) out.push_back('0');
+  while (n > 0) out.push_back(buf[--n]);
 }
 
 std::string leftText(std::string_view s, std::int64_t n) {

@@ -4,6 +4,7 @@
 // Nobody else calls strtod, stoi or printf for these.
 
 #include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -53,6 +54,81 @@ std::string formatNumber(T v, std::string_view pattern) {
   return formatNumber(static_cast<double>(v), pattern);
 }
 
+// The text of one number, held in place: a usual length needs no allocation
+// (a longer text, from a huge value or a long pattern, is kept in a string).
+class NumberChars {
+ public:
+  static constexpr std::size_t kCapacity = 48;
+  std::string_view view() const { return spill_.empty() ? std::string_view(chars_ + first_, size_) : spill_; }
+  operator std::string_view() const { return view(); }
+  std::string str() const { return std::string(view()); }
+
+ private:
+  friend class DisplayPattern;
+  char chars_[kCapacity];
+  std::size_t first_ = 0;
+  std::size_t size_ = 0;
+  std::string spill_;
+};
+
+// A display pattern read once and used for many values: each gives the same
+// text as formatNumber with the pattern, without reading the pattern again
+// and without building a string. Meant for constants:
+//   static constexpr platform::DisplayPattern kOilTemperature{"##0"};
+//   label.setCaption(kOilTemperature(value));
+class DisplayPattern {
+ public:
+  constexpr explicit DisplayPattern(std::string_view pattern) : pattern_(pattern) {
+    // Digit places and at most one point are formatted by the quick way;
+    // thousands separators and literals by the general one.
+    bool afterZero = false;
+    for (const char c : pattern) {
+      if (c == '0' || c == '#') {
+        if (point_) {
+          ++places_;
+          trailingHashes_ = c == '#' ? trailingHashes_ + 1 : 0;
+        } else {
+          ++intPlaces_;
+          afterZero = afterZero || c == '0';
+          if (afterZero) ++minDigits_;
+        }
+      } else if (c == '.' && !point_) {
+        point_ = true;
+      } else {
+        plain_ = false;
+      }
+    }
+    if (intPlaces_ > 20 || places_ > 18) plain_ = false;
+  }
+
+  NumberChars operator()(double v) const { return text(v, 15); }
+  NumberChars operator()(float v) const { return text(static_cast<double>(v), 7); }
+  // Whole numbers are formatted as doubles.
+  template <std::integral T>
+  NumberChars operator()(T v) const {
+    return text(static_cast<double>(v), 15);
+  }
+  std::string_view pattern() const { return pattern_; }
+
+ private:
+  // The value with `significant` decimal digits (15 for a double, 7 for a
+  // single).
+  NumberChars text(double v, int significant) const;
+  // The quick way, into chars [first, first + size) of a buffer of
+  // NumberChars::kCapacity; false leaves the value to the general formatting.
+  bool plainText(double v, int significant, char* buffer, std::size_t& first, std::size_t& size) const;
+  friend std::string formatNumber(double v, std::string_view pattern);
+  friend std::string formatNumber(float v, std::string_view pattern);
+
+  std::string_view pattern_;
+  bool plain_ = true;
+  bool point_ = false;
+  int intPlaces_ = 0;
+  int minDigits_ = 0;  // integer digits always shown: from the first "0" place on
+  int places_ = 0;
+  int trailingHashes_ = 0;  // "#" places at the end of the decimals
+};
+
 // Number text, as many decimals as the value needs: at most 7 significant
 // digits for a single-precision value and 15 for a double, trailing zeros
 // dropped, "0.5" with its leading zero, "-" for negatives, no leading blank,
@@ -62,8 +138,12 @@ std::string formatNumber(T v, std::string_view pattern) {
 std::string numberText(double v);
 std::string numberText(float v);
 std::string numberText(std::int64_t v);
-inline std::string numberText(int v) { return numberText(static_cast<std::int64_t>(v)); }
-inline std::string numberText(std::int16_t v) { return numberText(static_cast<std::int64_t>(v)); }
+inline std::string numberText(int v) {
+  return numberText(static_cast<std::int64_t>(v));
+}
+inline std::string numberText(std::int16_t v) {
+  return numberText(static_cast<std::int64_t>(v));
+}
 std::string numberText(std::uint64_t v);
 // Every other whole-number type, by its signedness.
 template <std::integral T>
@@ -72,6 +152,26 @@ std::string numberText(T v) {
     return numberText(static_cast<std::int64_t>(v));
   else
     return numberText(static_cast<std::uint64_t>(v));
+}
+
+// The same conversions by the general route alone, without the shortcuts that
+// formatNumber and numberText take for common values and patterns (whole
+// numbers, digit places with one decimal point, values from 1E-5 to 1E+15).
+// The shortcuts must agree with these byte for byte; a test holds them to it.
+std::string formatNumberGeneral(double v, std::string_view pattern);
+std::string formatNumberGeneral(float v, std::string_view pattern);
+std::string numberTextGeneral(double v);
+std::string numberTextGeneral(float v);
+
+// Appends v in upper-case hexadecimal digits, at least minDigits of them
+// (leading zeros fill up): 254 gives "FE", 0 gives "0", 5 with two digits "05".
+inline constexpr char kHexDigits[] = "0123456789ABCDEF";
+void appendHexDigits(std::string& out, std::uint64_t v, int minDigits);
+inline void appendHex(std::string& out, std::uint64_t v, int minDigits = 1) {
+  // A byte, the usual case, in one or two digits.
+  if (v >= 256 || minDigits > 2) return appendHexDigits(out, v, minDigits);
+  if (v >= 16 || minDigits == 2) out.push_back(kHexDigits[v >> 4]);
+  out.push_back(kHexDigits[v & 15]);
 }
 
 // Texts of one-byte characters.

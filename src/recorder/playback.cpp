@@ -14,6 +14,7 @@
 #include "settings/form2.h"
 #include "shell/form1.h"
 #include "shell/shell.h"
+#include "shell/supervisor.h"
 
 namespace recorder {
 
@@ -102,7 +103,7 @@ void Playback::PlaybackSpeedTimer_Timer(ScreenId screen) {
 void Playback::UpdateEFISRecordedData() {
   shell::Form1& f1 = app_.form1();
   const std::int32_t p = f1.DataPointerSlider.value();
-  app_.shell().efisFollower().shown(p);
+  app_.shell().supervisor().efisFollower().shown(p);
   const RecordStore& store = app_.recorder().lists().records(PlaybackFile::EFIS);
   if (p < 1 || p > store.count()) return;
   form15& list = app_.form15();
@@ -121,7 +122,7 @@ void Playback::UpdateEFISRecordedData() {
 void Playback::UpdateEMSRecordedData() {
   screens::Form4& f4 = app_.form4();
   const std::int32_t p = f4.DataPointerSlider.value();
-  app_.shell().engineFollower().shown(p);
+  app_.shell().supervisor().engineFollower().shown(p);
   const RecordStore& store = app_.recorder().lists().records(PlaybackFile::Engine);
   if (p < 1 || p > store.count()) return;
   form7& list = app_.form7();

@@ -13,6 +13,7 @@
 #include "screens/form4.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/navigation.h"
 #include "shell/shell.h"
 
 namespace recorder {
@@ -84,7 +85,7 @@ void RecordLists::EntryList_Click() {
 
 void RecordLists::ShowDataScreen_Click(PlaybackFile file) {
   if (file == PlaybackFile::Engine) {
-    app_.shell().ClearCameFrom();
+    app_.shell().navigation().ClearCameFrom();
     app_.CameFromForm[idx(ScreenId::form7)] = true;
     app_.form7().hide();
     app_.form4().show();
@@ -95,7 +96,7 @@ void RecordLists::ShowDataScreen_Click(PlaybackFile file) {
 }
 
 void RecordLists::ReturnButton_Click(PlaybackFile file) {
-  app_.shell().ReturnFromScreen(file == PlaybackFile::EFIS ? ScreenId::form15 : ScreenId::form7);
+  app_.shell().navigation().ReturnFromScreen(file == PlaybackFile::EFIS ? ScreenId::form15 : ScreenId::form7);
 }
 
 }  // namespace recorder

@@ -5,7 +5,9 @@
 #include <limits>
 
 #include "app/app.h"
+#include "devices/engine_limits.h"
 #include "platform/numbers.h"
+#include "platform/text_memo.h"
 #include "platform/vb.h"
 #include "screens/form10.h"
 #include "screens/form4.h"
@@ -15,8 +17,6 @@
 namespace screens {
 
 namespace {
-
-namespace color = platform::color;
 
 // Working values in reading order.
 enum Reading : std::size_t {
@@ -43,9 +43,16 @@ float single(double v) {
   return static_cast<float>(v);
 }
 
-std::string text(float v, std::string_view pattern) {
-  return platform::formatNumber(v, pattern);
-}
+// The readouts' patterns, each remembering the texts of its recent values.
+// A text depends on the value alone, so one set serves every gauge screen of
+// the process.
+using Shown = platform::RememberedPattern<float>;
+Shown oilTemperatureShown{"###0"}, voltageShown{"##0.0"}, ampsShown{"##0"}, fuelPressureShown{"##0.0"},
+    fuelPressureMetricShown{"#0.00"}, oilPressureShown{"###0"}, oilPressureMetricShown{"##0.0"},
+    fuelFlowShown{"##0.0"}, quantity1Shown{"#0.0"}, quantity2Shown{"#0.0"};
+std::array<Shown, 6> chtShown{Shown{"###0"}, Shown{"###0"}, Shown{"###0"},
+                              Shown{"###0"}, Shown{"###0"}, Shown{"###0"}};
+std::array<Shown, 6> egtShown = chtShown;
 
 }  // namespace
 
@@ -97,31 +104,31 @@ void DynonGauges::PopulateEMSGuages() {
   g.TachLabel.setValue(v[kRPM]);
   g.OilPresGuage.setPosition(v[kOilPressure]);
   g.OilTempGuage.setPosition(v[kOilTemperature]);
-  g.OilTempLabel.setCaption(text(v[kOilTemperature], "###0"));
+  g.OilTempLabel.setCaption(oilTemperatureShown(v[kOilTemperature]));
   // Bars: pointer 1 marks the same value as the main pointer.
   g.VoltageGuage.setPosition(v[kVoltage]);
   g.VoltageGuage.setAdditionalPointerPosition(1, v[kVoltage]);
-  g.VoltageLabel.setCaption(text(v[kVoltage], "##0.0"));
+  g.VoltageLabel.setCaption(voltageShown(v[kVoltage]));
   g.AmpsGuage.setPosition(v[kAmps]);
   g.AmpsGuage.setAdditionalPointerPosition(1, v[kAmps]);
-  g.AmpsLabel.setCaption(text(v[kAmps], "##0"));
+  g.AmpsLabel.setCaption(ampsShown(v[kAmps]));
   g.FuelPresGuage.setPosition(v[kFuelPressure]);
   g.FuelPresGuage.setAdditionalPointerPosition(1, v[kFuelPressure]);
   // Bars and millibars carry more decimals than PSI.
   if (englishUnits()) {
-    g.FuelPresLabel.setCaption(text(v[kFuelPressure], "##0.0"));
-    g.OilPresLabel.setCaption(text(v[kOilPressure], "###0"));
+    g.FuelPresLabel.setCaption(fuelPressureShown(v[kFuelPressure]));
+    g.OilPresLabel.setCaption(oilPressureShown(v[kOilPressure]));
   } else {
-    g.FuelPresLabel.setCaption(text(v[kFuelPressure], "#0.00"));
-    g.OilPresLabel.setCaption(text(v[kOilPressure], "##0.0"));
+    g.FuelPresLabel.setCaption(fuelPressureMetricShown(v[kFuelPressure]));
+    g.OilPresLabel.setCaption(oilPressureMetricShown(v[kOilPressure]));
   }
   g.FuelFlowGuage.setPosition(v[kFuelFlow]);
   g.FuelFlowGuage.setAdditionalPointerPosition(1, v[kFuelFlow]);
-  g.FuelFlowLabel.setCaption(text(v[kFuelFlow], "##0.0"));
+  g.FuelFlowLabel.setCaption(fuelFlowShown(v[kFuelFlow]));
   g.FuelQtyLeftGuage.setPosition(v[kQuantity1]);
-  g.FuelQtyLeftLabel.setCaption(text(v[kQuantity1], "#0.0"));
+  g.FuelQtyLeftLabel.setCaption(quantity1Shown(v[kQuantity1]));
   g.FuelQtyRightGuage.setPosition(v[kQuantity2]);
-  g.FuelQtyRightLabel.setCaption(text(v[kQuantity2], "#0.0"));
+  g.FuelQtyRightLabel.setCaption(quantity2Shown(v[kQuantity2]));
 
   // Every cylinder is written, shown or not, so showing it again shows the
   // current values at once. Limits compare strictly: a value equal to a limit
@@ -129,26 +136,17 @@ void DynonGauges::PopulateEMSGuages() {
   const std::array<std::int16_t, 6>& limit = app_.EngineTempLimit;
   for (int i = 0; i <= 5; ++i) {
     const float c = v[kCHT1 + static_cast<std::size_t>(i)];
-    g.CHTLabel[i].setCaption(text(c, "###0"));
+    g.CHTLabel[i].setCaption(chtShown[static_cast<std::size_t>(i)](c));
     platform::LinearGauge& bar = g.CHTGuage[i];
     bar.setPosition(c);
-    if (c > static_cast<float>(limit[kCHTHighRed]))
-      bar.setPointerColor(color::Red);
-    else if (c > static_cast<float>(limit[kCHTHighYellow]))
-      bar.setPointerColor(color::Yellow);
-    else
-      bar.setPointerColor(color::Green);
+    bar.setPointerColor(devices::chtColour(c, limit));
   }
   // The EGT rides on its cylinder's CHT bar: EGT minimum at the bar's CHT
   // minimum, scaled by EGTToCHTScale.
   for (int i = 0; i <= 5; ++i) {
     const float e = v[kEGT1 + static_cast<std::size_t>(i)];
-    g.EGTLabel[i].setCaption(text(e, "###0"));
-    platform::OleColor k = color::White;
-    if (e > static_cast<float>(limit[kEGTHighRed]))
-      k = color::Red;
-    else if (e > static_cast<float>(limit[kEGTHighYellow]))
-      k = color::Yellow;
+    g.EGTLabel[i].setCaption(egtShown[static_cast<std::size_t>(i)](e));
+    const platform::OleColor k = devices::egtColour(e, limit);
     platform::LinearGauge& bar = g.CHTGuage[i];
     bar.setAdditionalPointerColor(1, k);
     bar.setAdditionalPointerColor(2, k);

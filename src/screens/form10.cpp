@@ -85,7 +85,8 @@ Form10::Form10(platform::Scheduler& /*scheduler*/) : platform::Screen("Form10", 
   fixedText(CHTLabel[11], "RIGHT");
   style::toolTip("Fuel Quantity - Gallons", {&FuelQtyRightLabel, &FuelQtyLeftLabel, &iLabelX3});
 
-  // Bars: caption, horizontal bar, value, one row each.
+  // Bars: caption and value on one line, the bar across the whole column
+  // below them.
   struct BarRow {
     platform::GaugeLabel& caption;
     const char* text;
@@ -96,16 +97,18 @@ Form10::Form10(platform::Scheduler& /*scheduler*/) : platform::Screen("Form10", 
                          {CHTLabel[9], "AMPS", AmpsGuage, AmpsLabel},
                          {CHTLabel[6], "PRES", FuelPresGuage, FuelPresLabel},
                          {CHTLabel[8], "FLOW", FuelFlowGuage, FuelFlowLabel}};
-  int top = 5280;
+  int top = 4560;
   for (const BarRow& b : bars) {
-    b.caption.setGeometry(5640, top + 90, 1020, 315);
+    b.caption.setGeometry(5640, top + 45, 1500, 315);
     fixedText(b.caption, b.text);
-    b.bar.setGeometry(6720, top, 2100, 480);
-    b.bar.setOrientation(platform::Orientation::Horizontal);
-    b.bar.setTickMajorCount(3);
-    b.value.setGeometry(8880, top + 30, 960, 435);
+    b.caption.setAlignment(platform::Alignment::Left);
+    b.value.setGeometry(8280, top, 1560, 405);
     value(b.value);
-    top += 720;
+    b.value.setAlignment(platform::Alignment::Right);
+    b.bar.setGeometry(5640, top + 420, 4200, 600);
+    style::engineBar(b.bar);
+    b.bar.setTickMajorCount(3);
+    top += 1080;
   }
   style::scale(VoltageGuage, 0, 20, {Red, Yellow, Green, Yellow, Red}, {9, 12, 16, 18});
   style::scale(AmpsGuage, -60, 60, {Red, Yellow, Green, Yellow, Red}, {-2, 2, 50, 55});
@@ -124,11 +127,9 @@ Form10::Form10(platform::Scheduler& /*scheduler*/) : platform::Screen("Form10", 
     value(EGTLabel[i], 9.75);
     EGTLabel[i].setToolTip("Exhaust Gas Temperature - Deg F");
     platform::LinearGauge& bar = CHTGuage[i];
-    bar.setGeometry(column + 180, 5280, 420, 2880);
+    bar.setGeometry(column + 30, 5280, 720, 2880);
     style::scale(bar, 0, 100);
-    bar.setPointerStyle(platform::PointerStyle::ColorBar);
-    bar.setPointerColor(Green);
-    bar.setShowTickLabels(false);
+    style::cylinderBar(bar);
     CHTLabel[i].setGeometry(column + 30, 8220, 720, 315);
     value(CHTLabel[i], 9.75);
     CHTLabel[i].setToolTip("Cylinder Head Temperature - Deg F");

@@ -57,7 +57,10 @@ Form11::Form11(platform::Scheduler& /*scheduler*/)
   style::scale(VerticalSpeedGuage, -2000, 2000);
   VerticalSpeedGuage.setTickMajorCount(5);
   VerticalSpeedGuage.setShowTickLabels(false);
-  const auto markTop = [&](int quarter) { return kTapeTop + quarter * kTapeHeight / 4 - 127; };
+  VerticalSpeedGuage.setAdditionalPointerColor(1, style::kSameValueMarker);
+  // Marks centred on the scale points, kBarScaleInset pixels inside the bar's ends.
+  constexpr int inset = platform::kBarScaleInset * 15;
+  const auto markTop = [&](int quarter) { return kTapeTop + inset + quarter * (kTapeHeight - 2 * inset) / 4 - 127; };
   VertSpdMax[0].setGeometry(8640, markTop(0), 720, 255);
   VertSpdMid[0].setGeometry(8640, markTop(1), 720, 255);
   VertSpdMid[1].setGeometry(8640, markTop(3), 720, 255);
@@ -77,11 +80,9 @@ Form11::Form11(platform::Scheduler& /*scheduler*/)
     EGTLabel[i].setGeometry(column + 50, 480, 720, 315);
     value(EGTLabel[i], 9.75);
     platform::LinearGauge& bar = CHTGuage[i];
-    bar.setGeometry(column + 200, 840, 420, 2520);
+    bar.setGeometry(column + 40, 840, 740, 2520);
     style::scale(bar, 0, 100);
-    bar.setPointerStyle(platform::PointerStyle::ColorBar);
-    bar.setPointerColor(Green);
-    bar.setShowTickLabels(false);
+    style::cylinderBar(bar);
     CHTLabel[i].setGeometry(column + 50, 3420, 720, 315);
     value(CHTLabel[i], 9.75);
   }
@@ -115,8 +116,8 @@ Form11::Form11(platform::Scheduler& /*scheduler*/)
   value(OilPresLabel, 14);
   value(OilTempLabel, 14);
 
-  // Bars: caption, horizontal bar, value, one row each; the fuel rows under
-  // their group caption.
+  // Bars: caption and value on one line, the bar across the whole column
+  // below them; the fuel rows under their group caption.
   struct BarRow {
     platform::GaugeLabel& caption;
     const char* text;
@@ -124,19 +125,21 @@ Form11::Form11(platform::Scheduler& /*scheduler*/)
     platform::GaugeLabel& value;
     int top;
   };
-  const BarRow bars[] = {{CHTLabel[7], "VOLTS", VoltageGuage, VoltageLabel, 4560},
-                         {CHTLabel[8], "FLOW", FuelFlowGuage, FuelFlowLabel, 5880},
-                         {iLabelX3, "QUANTITY", FuelQtyGuage, FuelQtyLabel, 6600}};
+  const BarRow bars[] = {{CHTLabel[7], "VOLTS", VoltageGuage, VoltageLabel, 4440},
+                         {CHTLabel[8], "FLOW", FuelFlowGuage, FuelFlowLabel, 5940},
+                         {iLabelX3, "QUANTITY", FuelQtyGuage, FuelQtyLabel, 7020}};
   for (const BarRow& b : bars) {
-    b.caption.setGeometry(9960, b.top + 90, 1200, 315);
+    b.caption.setGeometry(9960, b.top + 45, 1800, 315);
     fixedText(b.caption, b.text);
-    b.bar.setGeometry(11220, b.top, 2400, 480);
-    b.bar.setOrientation(platform::Orientation::Horizontal);
-    b.bar.setTickMajorCount(3);
-    b.value.setGeometry(13680, b.top + 30, 1080, 435);
+    b.caption.setAlignment(platform::Alignment::Left);
+    b.value.setGeometry(13080, b.top, 1680, 405);
     value(b.value);
+    b.value.setAlignment(platform::Alignment::Right);
+    b.bar.setGeometry(9960, b.top + 420, 4800, 600);
+    style::engineBar(b.bar);
+    b.bar.setTickMajorCount(3);
   }
-  iLabelX8.setGeometry(9960, 5400, 4800, 315);
+  iLabelX8.setGeometry(9960, 5580, 4800, 315);
   fixedText(iLabelX8, "FUEL");
   style::scale(VoltageGuage, 0, 20, {Red, Yellow, Green, Yellow, Red}, {9, 12, 16, 18});
   style::scale(FuelFlowGuage, 0, 15, {Red, Yellow, Green, Yellow, Red}, {1, 2, 14, 14});

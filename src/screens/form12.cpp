@@ -54,12 +54,14 @@ form12::form12(platform::Scheduler& /*scheduler*/) : platform::Screen("form12", 
   fixedText(iLabelX8, "FUEL");
   FuelQtyGuage.setGeometry(9000, 600, 960, 6240);
   style::scale(FuelQtyGuage, 0, 15, {Red, Yellow, Green}, {1, 2});
+  FuelQtyGuage.setAdditionalPointerColor(1, style::kSameValueMarker);
   iLabelX3.setGeometry(8280, 6960, 2400, 315);
   fixedText(iLabelX3, "QUANTITY");
   FuelQtyLabel.setGeometry(8280, 7320, 2400, 435);
   value(FuelQtyLabel);
   FuelFlowGuage.setGeometry(12120, 600, 960, 6240);
   style::scale(FuelFlowGuage, 0, 15, {Red, Yellow, Green, Yellow, Red}, {1, 2, 14, 14});
+  FuelFlowGuage.setAdditionalPointerColor(1, style::kSameValueMarker);
   CHTLabel[8].setGeometry(11400, 6960, 2400, 315);
   fixedText(CHTLabel[8], "FLOW");
   FuelFlowLabel.setGeometry(11400, 7320, 2400, 435);

@@ -13,9 +13,11 @@ constexpr int kTapeTop = 1560;
 constexpr int kTapeHeight = 5400;
 constexpr int kReadoutTop = 7200;
 
-// Top of a 255-high scale label centred on the tick num/den of the way down a tape.
+// Top of a 255-high scale label centred on the scale point num/den of the way
+// down a tape, whose scale runs kBarScaleInset pixels inside its ends.
 int scaleLabelTop(int num, int den) {
-  return kTapeTop + num * kTapeHeight / den - 127;
+  constexpr int inset = platform::kBarScaleInset * 15;
+  return kTapeTop + inset + num * (kTapeHeight - 2 * inset) / den - 127;
 }
 
 void readout(platform::GaugeLabel& g, std::string_view text) {
@@ -55,6 +57,7 @@ Form8::Form8(platform::Scheduler& /*scheduler*/) : platform::Screen("Form8", "AR
   AirspeedUnits.setToolTip("Knots - Nautical miles per hour");
   AirspeedUnits.setFont(style::captionFont());
   AirspeedGuage.setGeometry(360, kTapeTop, 1320, kTapeHeight);
+  AirspeedGuage.setMovingScale(true);
   AirspeedGuage.setPositionMin(-15);
   AirspeedGuage.setPositionMax(15);
   AirspeedGuage.setTickMajorCount(7);
@@ -83,8 +86,10 @@ Form8::Form8(platform::Scheduler& /*scheduler*/) : platform::Screen("Form8", "AR
   Label2.setGeometry(9060, 1020, 1440, 315);
   style::caption(Label2, "AOA");
   AOAGuage.setGeometry(9480, kTapeTop, 600, kTapeHeight);
+  // A bar filled up to the angle in its warning colour.
   AOAGuage.setPositionMin(15);
   AOAGuage.setPositionMax(40);
+  AOAGuage.setPointerStyle(platform::PointerStyle::ColorBar);
   AOAGuage.setPointerColor(platform::color::Green);
   AOAGuage_Label.setGeometry(9060, kReadoutTop, 1440, 495);
   readout(AOAGuage_Label, "");
@@ -99,6 +104,7 @@ Form8::Form8(platform::Scheduler& /*scheduler*/) : platform::Screen("Form8", "AR
   AltitudeUnits.setFont(style::captionFont());
   AltitudeGuage.setContainer(&Frame1);
   AltitudeGuage.setGeometry(360, kTapeTop - 1020, 1320, kTapeHeight);
+  AltitudeGuage.setMovingScale(true);
   AltitudeGuage.setPositionMin(-1000);
   AltitudeGuage.setPositionMax(1000);
   AltitudeGuage.setTickMajorCount(5);

@@ -81,6 +81,8 @@ Form9::Form9(platform::Scheduler& /*scheduler*/) : platform::Screen("Form9", "GP
     bar.setPositionMax(60);
     bar.setPointerStyle(platform::PointerStyle::ColorBar);
     bar.setPointerColor(platform::color::BrightGreen);
+    // Signal strength reads as a bar alone, without graduations.
+    bar.setTickMajorCount(0);
     bar.setShowTickLabels(false);
     platform::Label& number = SatelliteNumber[i];
     number.setContainer(&Frame1);

@@ -57,6 +57,24 @@ inline void scale(platform::ScaledGauge& g, double min, double max,
   for (double e : ends) g.setSectionEnd(i++, e);
 }
 
+// The "same value" marker (pointer 1) of an engine or climb bar: a neutral
+// colour, so that it never reads as a caution on a bar in its green band.
+inline constexpr platform::OleColor kSameValueMarker = 0xC0C0C0;
+
+// A horizontal engine bar with its same-value marker.
+inline void engineBar(platform::LinearGauge& bar) {
+  bar.setOrientation(platform::Orientation::Horizontal);
+  bar.setAdditionalPointerColor(1, kSameValueMarker);
+}
+
+// A cylinder bar: filled up to the CHT in its limit colour, its scale
+// labelled in a small font, the EGT on pointers 1 and 2.
+inline void cylinderBar(platform::LinearGauge& bar) {
+  bar.setPointerStyle(platform::PointerStyle::ColorBar);
+  bar.setPointerColor(platform::color::Green);
+  bar.setFont(captionFont(6.75));
+}
+
 // &H408000, the first band of the manifold pressure and tachometer dials.
 inline constexpr platform::OleColor kSeaGreen = 0x408000;
 

@@ -11,6 +11,7 @@
 #include "settings/instrument_limits.h"
 #include "settings/settings.h"
 #include "shell/form1.h"
+#include "shell/main_handlers.h"
 #include "shell/shell.h"
 
 namespace settings {
@@ -49,7 +50,7 @@ void Settings::CancelButton_Click() {
 // start.
 void Settings::SaveConfig_Click() {
   TabStrip1_Click();
-  app_.shell().SaveConfig_Click();
+  app_.shell().mainHandlers().SaveConfig_Click();
   app_.form2().DataFolder.setBackColor(platform::color::WindowBackground);
 }
 
@@ -82,9 +83,9 @@ void Settings::DataFolder_Click() {
 void Settings::applyAndSave() {
   UpdatePortSettingDisplay();
   app_.config().UpdateNow_Click();
-  app_.shell().Enable_DisableButtons();
+  app_.shell().mainHandlers().Enable_DisableButtons();
   app_.yieldToEvents();
-  app_.shell().SaveConfig_Click();
+  app_.shell().mainHandlers().SaveConfig_Click();
 }
 
 // With the Grand Rapids 2000 the button keeps the caption it has.

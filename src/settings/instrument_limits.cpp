@@ -12,6 +12,7 @@
 #include "screens/screens.h"
 #include "settings/form13.h"
 #include "settings/form2.h"
+#include "shell/main_handlers.h"
 #include "shell/shell.h"
 
 namespace settings {
@@ -83,7 +84,7 @@ void InstrumentLimits::Update_form13_data() {
 
 void InstrumentLimits::ApplyConfigButton_Click() {
   TabStrip1_Click();
-  app_.shell().SaveConfig_Click();
+  app_.shell().mainHandlers().SaveConfig_Click();
 }
 
 // The screens keep what the last tab click gave them until the next one.

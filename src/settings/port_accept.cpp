@@ -15,6 +15,7 @@
 #include "settings/form2.h"
 #include "settings/settings.h"
 #include "shell/form1.h"
+#include "shell/main_handlers.h"
 #include "shell/shell.h"
 
 namespace settings {
@@ -87,7 +88,7 @@ void Settings::GPS_PortOK_Click() {
 void Settings::accept(std::size_t link) {
   const PortDevice d = portDevice(link);
   try {
-    app_.shell().SaveConfig_Click();
+    app_.shell().mainHandlers().SaveConfig_Click();
     d.portLabel.setCaption(d.lists[0]->text());
     d.settingsLabel.setCaption(
         config::settingsText(d.lists[1]->text(), d.lists[2]->text(), d.lists[3]->text(), d.lists[4]->text()));

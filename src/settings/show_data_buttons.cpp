@@ -17,6 +17,9 @@
 #include "settings/settings.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/main_handlers.h"
+#include "shell/navigation.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 namespace settings {
@@ -25,7 +28,7 @@ namespace {
 
 // Marks the settings screen as the screen the opened one returns to.
 void cameFromSettings(App& app) {
-  app.shell().ClearCameFrom();
+  app.shell().navigation().ClearCameFrom();
   app.CameFromForm[idx(ScreenId::Form2)] = true;
 }
 
@@ -35,7 +38,7 @@ void showRawView(App& app, std::string_view caption, std::size_t link) {
   cameFromSettings(app);
   shell::Form3& view = app.form3();
   view.Frame1.setCaption(caption);
-  app.shell().ClearScreen();
+  app.shell().rawView().ClearScreen();
   view.FreezeButton.setBackColor(platform::color::ButtonFace);
   app.RawViewFrozen = false;
   app.RawViewEFIS = link == kEFIS;
@@ -67,7 +70,7 @@ void Settings::EMS_ShowDataButton_Click() {
 // The sentence screen of the position source, as the main window's GPS port
 // label opens it: the main window is marked, and this screen stays on view.
 void Settings::GPS_ShowDataButton_Click() {
-  app_.shell().GPSCommPort_Click();
+  app_.shell().mainHandlers().GPSCommPort_Click();
 }
 
 // The EFIS readouts are the main window's: the settings are applied and

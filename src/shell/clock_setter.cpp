@@ -1,6 +1,8 @@
 // "SET": the computer's clock from the last GPS date and time, moved from UTC
 // to local time by the system's time-zone bias.
 
+#include "shell/clock_setter.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,7 +10,7 @@
 #include "app/app.h"
 #include "platform/datetime.h"
 #include "platform/services.h"
-#include "shell/shell.h"
+#include "shell/form1.h"
 
 namespace shell {
 
@@ -27,9 +29,13 @@ platform::DateTime wholeSecond(const platform::DateTime& t) {
 
 }  // namespace
 
+void ClockSetter::wire(ScreenId id) {
+  if (id == ScreenId::Form1) app_.form1().SetTime.onClick = [this] { SetTime_Click(); };
+}
+
 // Hours west of Greenwich (local time = UTC - offset), with the daylight bias
 // while daylight time is in force; 0 when the system cannot tell.
-float Shell::GetTimeZoneOffset() {
+float ClockSetter::GetTimeZoneOffset() {
   const platform::TimeZoneInformation zone = app_.clock().timeZone();
   std::int64_t minutes = 0;
   switch (zone.result) {
@@ -49,7 +55,7 @@ float Shell::GetTimeZoneOffset() {
 
 // Nothing happens when no valid date and time has been received yet or when
 // the system refuses the change: the clock stays as it is and no box shows.
-void Shell::SetTime_Click() {
+void ClockSetter::SetTime_Click() {
   const std::string text = app_.GPSMonth + "-" + app_.GPSDay + "-" + app_.GPSYear + "  " + app_.GPSHour +
                            ":" + app_.GPSMinute + ":" + app_.GPSSecond;
   const float offset = GetTimeZoneOffset();

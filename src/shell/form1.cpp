@@ -77,7 +77,7 @@ void portRow(Control& frame, platform::Shape& light, platform::Label& port, plat
 
 Form1::Form1(platform::Scheduler& scheduler)
     : platform::Screen("Form1", "  Talbren Ruvove Zavi Zaredido"),
-      // The program's start sets these going (Shell::startTimers): merely
+      // The program's start sets these going (Lifecycle::startTimers): merely
       // creating the window sets nothing in motion.
       StartupDelay(scheduler, "StartupDelay", 1500, false),
       Quartersecondtimer(scheduler, "Quartersecondtimer", 250, false),

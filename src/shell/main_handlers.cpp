@@ -2,6 +2,8 @@
 // doors to the other screens. Each opening records the main window as the
 // screen to come back to, so the opened screen's RETURN brings it back.
 
+#include "shell/main_handlers.h"
+
 #include <initializer_list>
 
 #include "app/app.h"
@@ -21,14 +23,14 @@
 #include "settings/settings.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/navigation.h"
+#include "shell/raw_view.h"
+#include "shell/screen_buttons.h"
 #include "shell/shell.h"
 
 namespace shell {
 
 namespace {
-
-constexpr const char* kEFISCaption = "EFIS COMM PORT DATA";
-constexpr const char* kEngineCaption = "ENGINE COMM PORT DATA";
 
 // Tabs of the settings screen, counted from 1.
 constexpr int kTabEFIS = 1;
@@ -36,65 +38,53 @@ constexpr int kTabEMS = 2;
 constexpr int kTabGPS = 3;
 constexpr int kTabSampleRate = 6;
 
+// The main window, and it alone, is the screen to come back to.
+void cameFromMain(App& app) {
+  app.shell().navigation().ClearCameFrom();
+  app.CameFromForm[idx(ScreenId::Form1)] = true;
+}
+
 }  // namespace
 
-void Shell::ShowSettingsScreen() {
+void MainHandlers::ShowSettingsScreen() {
   app_.devices().links().ListAvailComPorts();
   app_.settings().LoadDataFolder();
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  cameFromMain(app_);
   app_.form2().show();
   app_.form1().hide();
 }
 
 // The tab is chosen first; the tab strip's own click then shows its settings.
-void Shell::ShowSettingsTab(int tab) {
+void MainHandlers::ShowSettingsTab(int tab) {
   app_.form2().TabStrip1.selectTab(tab);
   ShowSettingsScreen();
 }
 
 // The EFIS port label and readouts: the EFIS data-file list while the EFIS
 // plays a recorded file, otherwise the raw view on the EFIS port.
-void Shell::EFISCommPort_Click() {
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+void MainHandlers::EFISCommPort_Click() {
+  cameFromMain(app_);
   if (app_.form2().EFIS_FILE.value()) {
     app_.form15().show();
     app_.form1().hide();
     return;
   }
-  Form3& view = app_.form3();
-  app_.RawViewEFIS = true;
-  app_.RawViewGPS = false;
-  app_.RawViewEMS = false;
-  ClearScreen();
-  view.Frame1.setCaption(kEFISCaption);
-  app_.RawViewFrozen = false;
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  view.show();
+  app_.shell().rawView().watch(kEFIS);
+  app_.form3().show();
   app_.form1().hide();
 }
 
-void Shell::EMSCommPort_Click() {
-  Form3& view = app_.form3();
-  ClearScreen();
-  view.Frame1.setCaption(kEngineCaption);
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewFrozen = false;
-  app_.RawViewEMS = true;
-  app_.RawViewEFIS = false;
-  app_.RawViewGPS = false;
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
-  view.show();
+void MainHandlers::EMSCommPort_Click() {
+  app_.shell().rawView().watch(kEMS);
+  cameFromMain(app_);
+  app_.form3().show();
   app_.form1().hide();
 }
 
 // The sentence screens of the position source; the two tests are separate,
 // so with both sources set both screens open.
-void Shell::GPSCommPort_Click() {
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+void MainHandlers::GPSCommPort_Click() {
+  cameFromMain(app_);
   if (app_.GarminSource) {
     app_.form20().show();
     app_.form1().hide();
@@ -106,39 +96,35 @@ void Shell::GPSCommPort_Click() {
 }
 
 // The settings screens ask for the configuration file to be written.
-void Shell::SaveConfig_Click() {
+void MainHandlers::SaveConfig_Click() {
   app_.SaveConfigRequest = true;
   app_.config().LoadSaveFiles();
 }
 
 // The instrument screens open over the main window, which stays on view; each
 // is set up with the current limits and units before it shows.
-void Shell::Command2_Click() {
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+void MainHandlers::Command2_Click() {
+  cameFromMain(app_);
   app_.instruments().setups().Update_Form8_data();
   app_.form8().show();
 }
 
-void Shell::Command1_Click() {
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+void MainHandlers::Command1_Click() {
+  cameFromMain(app_);
   app_.instruments().setups().Update_Form9_data();
   app_.form9().show();
 }
 
-void Shell::Command4_Click() {
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
-  ShowEngineInstruments();
+void MainHandlers::Command4_Click() {
+  cameFromMain(app_);
+  app_.shell().screenButtons().ShowEngineInstruments();
 }
 
 // The main window goes first; the engine data screen of the monitor type then
 // takes its place.
-void Shell::Command3_Click() {
+void MainHandlers::Command3_Click() {
   app_.form1().hide();
-  ClearCameFrom();
-  app_.CameFromForm[idx(ScreenId::Form1)] = true;
+  cameFromMain(app_);
   const settings::Form2& s = app_.form2();
   if (s.EMSGRANDRAPIDS.value() || s.EMSGR2000.value())
     app_.form5().show();
@@ -146,13 +132,13 @@ void Shell::Command3_Click() {
     app_.form4().show();
 }
 
-void Shell::wireMainWindow() {
+void MainHandlers::wire(ScreenId id) {
+  if (id != ScreenId::Form1) return;
   Form1& f = app_.form1();
   f.Command1.onClick = [this] { Command1_Click(); };
   f.Command2.onClick = [this] { Command2_Click(); };
   f.Command3.onClick = [this] { Command3_Click(); };
   f.Command4.onClick = [this] { Command4_Click(); };
-  f.SetTime.onClick = [this] { SetTime_Click(); };
 
   f.ConfigCommPorts.onClick = [this] { ShowSettingsScreen(); };
   f.RecorderFolderName.onClick = [this] { ShowSettingsScreen(); };

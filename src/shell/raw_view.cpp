@@ -3,6 +3,8 @@
 // clear and return; and the openers on the engine data and GPS sentence
 // screens' value labels.
 
+#include "shell/raw_view.h"
+
 #include <initializer_list>
 
 #include "app/app.h"
@@ -12,6 +14,7 @@
 #include "screens/form4.h"
 #include "screens/form5.h"
 #include "shell/form3.h"
+#include "shell/navigation.h"
 #include "shell/shell.h"
 
 namespace shell {
@@ -24,6 +27,7 @@ constexpr std::size_t kLongLine = 250;
 constexpr std::int64_t kPiece = 133;
 constexpr platform::OleColor kFrozenColor = 0xC0C0FF;  // light red
 
+constexpr const char* kEFISCaption = "EFIS COMM PORT DATA";
 constexpr const char* kEngineCaption = "ENGINE COMM PORT DATA";
 constexpr const char* kGPSCaption = "GPS COMM PORT DATA";
 
@@ -39,7 +43,7 @@ void scroll(Form3& view) {
 
 // Called by the data events after each new line of the device on view. The
 // view scrolls on every call; the flag set by the opener chooses the line.
-void Shell::UpdateCommDataScreen() {
+void RawView::UpdateCommDataScreen() {
   Form3& view = app_.form3();
   platform::Label& newest = view.Label1[kNewest];
   scroll(view);
@@ -63,17 +67,17 @@ void Shell::UpdateCommDataScreen() {
   if (app_.RawViewEFIS) newest.setCaption(app_.EFISLine);
 }
 
-void Shell::ClearScreen() {
+void RawView::ClearScreen() {
   for (platform::Label& line : app_.form3().Label1) line.setCaption("");
 }
 
-void Shell::ClearButton_Click() {
+void RawView::ClearButton_Click() {
   ClearScreen();
   app_.RawViewFrozen = false;
   app_.form3().FreezeButton.setBackColor(platform::color::ButtonFace);
 }
 
-void Shell::FreezeButton_Click() {
+void RawView::FreezeButton_Click() {
   Form3& view = app_.form3();
   if (app_.RawViewFrozen) {
     app_.RawViewFrozen = false;
@@ -86,9 +90,9 @@ void Shell::FreezeButton_Click() {
 
 // Back to the screen that opened the view. A freeze stays until the next
 // opener clears it.
-void Shell::ReturnButton_Click() {
+void RawView::ReturnButton_Click() {
   app_.form3().hide();
-  ReturnToForm();
+  app_.shell().navigation().ReturnToForm();
   app_.RawViewEMS = false;
   app_.RawViewEFIS = false;
   app_.RawViewGPS = false;
@@ -97,51 +101,60 @@ void Shell::ReturnButton_Click() {
 // The engine data screens leave the came-from flags of the screens they do
 // not name as they are, so a RETURN from the engine data screen still leads
 // where it led before the raw view was opened.
-void Shell::ShowEngineCommData(ScreenId clicked) {
-  Form3& view = app_.form3();
-  ClearScreen();
-  view.Frame1.setCaption(kEngineCaption);
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewFrozen = false;
-  app_.RawViewEFIS = false;
-  app_.RawViewGPS = false;
-  app_.RawViewEMS = true;
-
+void RawView::ShowEngineCommData(ScreenId clicked) {
+  watch(kEMS);
   const ScreenId other = clicked == ScreenId::Form4 ? ScreenId::Form5 : ScreenId::Form4;
   for (ScreenId id : {ScreenId::Form1, ScreenId::Form2, ScreenId::Form3, other, ScreenId::form7})
     app_.CameFromForm[idx(id)] = false;
   app_.CameFromForm[idx(clicked)] = true;
 
-  view.show();
+  app_.form3().show();
   app_.screen(clicked).hide();
 }
 
-void Shell::ShowGPSCommData(ScreenId clicked) {
-  Form3& view = app_.form3();
-  ClearScreen();
-  view.Frame1.setCaption(kGPSCaption);
-  view.FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewGPS = true;
-  app_.RawViewFrozen = false;
-  app_.RawViewEFIS = false;
-  app_.RawViewEMS = false;
-  ClearCameFrom();
+void RawView::ShowGPSCommData(ScreenId clicked) {
+  watch(kGPS);
+  app_.shell().navigation().ClearCameFrom();
   app_.CameFromForm[idx(clicked)] = true;
 
-  view.show();
+  app_.form3().show();
   app_.screen(clicked).hide();
 }
 
-void Shell::wireRawView() {
+// Every opener empties the view, names the device in its frame and sets it
+// to take that device's lines, unfrozen; the opener then shows it.
+void RawView::watch(LinkIndex link) {
   Form3& view = app_.form3();
-  view.ClearButton.onClick = [this] { ClearButton_Click(); };
-  view.FreezeButton.onClick = [this] { FreezeButton_Click(); };
-  view.ReturnButton.onClick = [this] { ReturnButton_Click(); };
+  ClearScreen();
+  view.Frame1.setCaption(link == kEFIS ? kEFISCaption : link == kEMS ? kEngineCaption : kGPSCaption);
+  view.FreezeButton.setBackColor(platform::color::ButtonFace);
+  app_.RawViewFrozen = false;
+  app_.RawViewEFIS = link == kEFIS;
+  app_.RawViewGPS = link == kGPS;
+  app_.RawViewEMS = link == kEMS;
+}
+
+void RawView::endWatch() {
+  app_.form3().FreezeButton.setBackColor(platform::color::ButtonFace);
+  app_.RawViewFrozen = false;
+  app_.RawViewEFIS = false;
+  app_.RawViewGPS = false;
+  app_.RawViewEMS = false;
+}
+
+void RawView::wire(ScreenId id) {
+  if (id == ScreenId::Form3) {
+    Form3& view = app_.form3();
+    view.ClearButton.onClick = [this] { ClearButton_Click(); };
+    view.FreezeButton.onClick = [this] { FreezeButton_Click(); };
+    view.ReturnButton.onClick = [this] { ReturnButton_Click(); };
+  }
+  wireOpeners(id);
 }
 
 // The value labels that open the raw view; the other labels of these screens
 // (counters, frame kind, captions) do nothing when clicked.
-void Shell::wireRawDataOpeners(ScreenId id) {
+void RawView::wireOpeners(ScreenId id) {
   auto attach = [](std::initializer_list<platform::Label*> labels, const std::function<void()>& open) {
     for (platform::Label* l : labels) l->onClick = open;
   };

@@ -1,6 +1,8 @@
 // Readout enabling on the main window and the known start state of the
 // engine data screens and the raw port-data view.
 
+#include "shell/main_handlers.h"
+
 #include <initializer_list>
 
 #include "app/app.h"
@@ -8,7 +10,7 @@
 #include "screens/form5.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
-#include "shell/form3.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 namespace shell {
@@ -26,7 +28,7 @@ void enable(std::initializer_list<platform::Label*> labels, bool on) {
 // The EFIS and GPS readouts are clickable only for sources that can deliver
 // data; the SET button only while the GPS reports a fix (the fix light is
 // tested first, so a light left green from an earlier fix still counts).
-void Shell::Enable_DisableButtons() {
+void MainHandlers::Enable_DisableButtons() {
   Form1& f = app_.form1();
   const bool efis = f.EFISCommPort.caption() != kNoPort || app_.form2().EFIS_FILE.value();
   enable({&f.EFISHHMMSS, &f.DataAirspeed, &f.DataAltitude, &f.DataPitch, &f.DataRoll, &f.DataYaw,
@@ -51,7 +53,7 @@ void Shell::Enable_DisableButtons() {
 // and the frame kind HeaderType keep theirs), hides the EFIS player, marks
 // every instrument screen stale so the first restoring second puts it into its
 // normal colours, and resets the raw port-data view.
-void Shell::InitScreens() {
+void MainHandlers::InitScreens() {
   screens::Form4& d = app_.form4();
   for (platform::Label* l :
        {&d.EMSTime,     &d.EMSRPM,       &d.EMSManPres,       &d.EMSOilTemp,       &d.EMSOilPres,
@@ -78,11 +80,7 @@ void Shell::InitScreens() {
   app_.StaleMarked[kStaleEMS] = true;
   app_.StaleMarked[kStaleGPS] = true;
 
-  app_.form3().FreezeButton.setBackColor(platform::color::ButtonFace);
-  app_.RawViewFrozen = false;
-  app_.RawViewEFIS = false;
-  app_.RawViewGPS = false;
-  app_.RawViewEMS = false;
+  app_.shell().rawView().endWatch();
 }
 
 }  // namespace shell

@@ -3,6 +3,8 @@
 // show and hide screens, set a screen up before it shows, and follow the
 // navigation memories.
 
+#include "shell/screen_buttons.h"
+
 #include "app/app.h"
 #include "screens/dynon_gauges.h"
 #include "screens/form10.h"
@@ -19,36 +21,36 @@
 #include "screens/screens.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
-#include "shell/form3.h"
+#include "shell/navigation.h"
 #include "shell/shell.h"
 
 namespace shell {
 
 // The main window together with every screen the last hide put away.
-void Shell::MainRestore() {
+void ScreenButtons::MainRestore() {
   app_.FormWasVisible[idx(ScreenId::Form1)] = true;
-  GetShowForms();
+  app_.shell().navigation().GetShowForms();
 }
 
-void Shell::MainHide(ScreenId self) {
+void ScreenButtons::MainHide(ScreenId self) {
   app_.screen(self).hide();
   app_.form1().show();
 }
 
 // EFIS, GPS, Engine and ADC open over the current screen, which stays on
 // view; a target that is the current screen is set up again in place.
-void Shell::ShowEFISInstruments() {
+void ScreenButtons::ShowEFISInstruments() {
   app_.instruments().setups().Update_Form8_data();
   app_.form8().show();
 }
 
-void Shell::ShowGPSInstruments() {
+void ScreenButtons::ShowGPSInstruments() {
   app_.instruments().setups().Update_Form9_data();
   app_.form9().show();
 }
 
 // The gauge screen of the engine monitor type; the two tests are separate.
-void Shell::ShowEngineInstruments() {
+void ScreenButtons::ShowEngineInstruments() {
   const settings::Form2& s = app_.form2();
   if (s.EMSDYNON.value()) {
     app_.instruments().dynon().Update_Form10_data();
@@ -60,33 +62,11 @@ void Shell::ShowEngineInstruments() {
   }
 }
 
-void Shell::ShowADCScreen() {
+void ScreenButtons::ShowADCScreen() {
   app_.form12().show();
 }
 
-// RETURN of the engine data and GPS sentence screens: the came-from return,
-// in which this screen's own flag (set when it opened its raw view or the
-// engine instruments and the user came back from there) brings the main
-// window instead of itself. The Dynon data screen also closes the raw view's
-// watch and, when it was itself the opener, shows the settings screen too.
-void Shell::ReturnFromScreen(ScreenId self) {
-  app_.screen(self).hide();
-  const bool dynon = self == ScreenId::Form4;
-  if (dynon) {
-    app_.form3().FreezeButton.setBackColor(platform::color::ButtonFace);
-    app_.RawViewFrozen = false;
-    app_.RawViewEFIS = false;
-    app_.RawViewGPS = false;
-    app_.RawViewEMS = false;
-  }
-  for (ScreenId id : kAllScreens) {
-    if (id == ScreenId::Form6 || !app_.CameFromForm[idx(id)]) continue;
-    app_.screen(id == self ? ScreenId::Form1 : id).setVisible(true);
-  }
-  if (dynon && app_.CameFromForm[idx(ScreenId::Form4)]) app_.form2().setVisible(true);
-}
-
-void Shell::wireScreenButtons(ScreenId id) {
+void ScreenButtons::wire(ScreenId id) {
   switch (id) {
     case ScreenId::Form8: {
       screens::Form8& f = app_.form8();
@@ -160,9 +140,9 @@ void Shell::wireScreenButtons(ScreenId id) {
     }
     case ScreenId::Form4: {
       screens::Form4& f = app_.form4();
-      f.Command1.onClick = [this] { ReturnFromScreen(ScreenId::Form4); };
+      f.Command1.onClick = [this] { app_.shell().navigation().ReturnFromScreen(ScreenId::Form4); };
       f.Command4.onClick = [this] {
-        ClearCameFrom();
+        app_.shell().navigation().ClearCameFrom();
         app_.CameFromForm[idx(ScreenId::Form4)] = true;
         ShowEngineInstruments();
       };
@@ -170,9 +150,9 @@ void Shell::wireScreenButtons(ScreenId id) {
     }
     case ScreenId::Form5: {
       screens::Form5& f = app_.form5();
-      f.Command1.onClick = [this] { ReturnFromScreen(ScreenId::Form5); };
+      f.Command1.onClick = [this] { app_.shell().navigation().ReturnFromScreen(ScreenId::Form5); };
       f.Command4.onClick = [this] {
-        ClearCameFrom();
+        app_.shell().navigation().ClearCameFrom();
         app_.CameFromForm[idx(ScreenId::Form5)] = true;
         ShowEngineInstruments();
       };
@@ -185,7 +165,7 @@ void Shell::wireScreenButtons(ScreenId id) {
         app_.form20().hide();
       };
       f.ShowGPSInstrumentsScreen.onClick = [this] { app_.form9().show(); };
-      f.ReturnButton.onClick = [this] { ReturnFromScreen(ScreenId::form20); };
+      f.ReturnButton.onClick = [this] { app_.shell().navigation().ReturnFromScreen(ScreenId::form20); };
       break;
     }
     case ScreenId::form21: {
@@ -195,7 +175,7 @@ void Shell::wireScreenButtons(ScreenId id) {
         app_.form21().hide();
       };
       f.ShowGPSInstrumentsScreen.onClick = [this] { app_.form9().show(); };
-      f.ReturnButton.onClick = [this] { ReturnFromScreen(ScreenId::form21); };
+      f.ReturnButton.onClick = [this] { app_.shell().navigation().ReturnFromScreen(ScreenId::form21); };
       break;
     }
     default:

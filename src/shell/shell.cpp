@@ -1,46 +1,37 @@
 #include "shell/shell.h"
 
-#include "app/app.h"
-#include "platform/screen.h"
-#include "shell/form1.h"
+#include "shell/clock_setter.h"
+#include "shell/lifecycle.h"
+#include "shell/main_handlers.h"
+#include "shell/navigation.h"
+#include "shell/raw_view.h"
+#include "shell/screen_buttons.h"
+#include "shell/supervisor.h"
+#include "shell/tray_menus.h"
 
 namespace shell {
 
-Shell::Shell(App& app) : app_(app) {}
+Shell::Shell(App& app)
+    : lifecycle_(std::make_unique<Lifecycle>(app)),
+      supervisor_(std::make_unique<Supervisor>(app)),
+      navigation_(std::make_unique<Navigation>(app)),
+      rawView_(std::make_unique<RawView>(app)),
+      trayMenus_(std::make_unique<TrayMenus>(app)),
+      clockSetter_(std::make_unique<ClockSetter>(app)),
+      mainHandlers_(std::make_unique<MainHandlers>(app)),
+      screenButtons_(std::make_unique<ScreenButtons>(app)) {}
 
-// The tray outlives the application: its menu request must not reach a shell
-// that is gone.
-Shell::~Shell() {
-  app_.tray().onMenuRequest = nullptr;
-}
+Shell::~Shell() = default;
 
 void Shell::wire(ScreenId id) {
-  if (id == ScreenId::Form1) {
-    Form1& f = app_.form1();
-    f.onQueryUnload = [this] { Form_QueryUnload(); };
-    f.MenuExit.onClick = [this] { MenuExit_Click(); };
-    f.mexit.onClick = [this] { mexit_Click(); };
-    f.StartupDelay.onTick = [this] { StartupDelay_Timer(); };
-    f.Quartersecondtimer.onTick = [this] { Quartersecondtimer_Timer(); };
-    wireMainWindow();
-    wireTrayMenus();
-  }
-  if (id == ScreenId::Form3) wireRawView();
-  wireRawDataOpeners(id);
-  wireScreenButtons(id);
-  if (id != ScreenId::Form1) app_.screen(id).onQueryUnload = [this, id] { closeScreen(id); };
-}
-
-// The close box of any screen but the main window hides that screen. When
-// that leaves no screen on view, the main window comes back, so no window is
-// ever lost with the program still running.
-void Shell::closeScreen(ScreenId id) {
-  app_.screen(id).hide();
-  for (ScreenId other : kAllScreens)
-    if (app_.screenExists(other) && app_.screen(other).visible()) return;
-  Form1& f = app_.form1();
-  f.show();
-  f.setWindowState(platform::WindowState::Normal);
+  lifecycle_->wire(id);
+  supervisor_->wire(id);
+  mainHandlers_->wire(id);
+  clockSetter_->wire(id);
+  trayMenus_->wire(id);
+  rawView_->wire(id);
+  screenButtons_->wire(id);
+  navigation_->wire(id);
 }
 
 }  // namespace shell

@@ -4,6 +4,8 @@
 // sentence lights and the link lights. It is the only code that raises the
 // data-age counters; the decoders only lower them.
 
+#include "shell/supervisor.h"
+
 #include <initializer_list>
 
 #include "app/app.h"
@@ -23,7 +25,7 @@
 #include "settings/form13.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
-#include "shell/shell.h"
+#include "shell/tray_menus.h"
 
 namespace shell {
 
@@ -60,7 +62,11 @@ void displayColor(std::initializer_list<T*> controls, OleColor c) {
 
 }  // namespace
 
-void Shell::Quartersecondtimer_Timer() {
+void Supervisor::wire(ScreenId id) {
+  if (id == ScreenId::Form1) app_.form1().Quartersecondtimer.onTick = [this] { Quartersecondtimer_Timer(); };
+}
+
+void Supervisor::Quartersecondtimer_Timer() {
   Form1& f = app_.form1();
 
   app_.devices().modeC().UpdateModeCGrayCode();
@@ -87,7 +93,7 @@ void Shell::Quartersecondtimer_Timer() {
 
 // Each player's step runs when its slider stands somewhere it has not yet
 // shown; the Grand Rapids engine player has no follow-up.
-void Shell::playbackFollowUp() {
+void Supervisor::playbackFollowUp() {
   settings::Form2& s = app_.form2();
   if (s.EFIS_FILE.value())
     efisSlider_.follow(app_.form1().DataPointerSlider, [this] { app_.recorder().UpdateEFISRecordedData(); });
@@ -97,13 +103,13 @@ void Shell::playbackFollowUp() {
 
 // One record file per calendar day; its tool tip is the full path the
 // recorder writes to.
-void Shell::showRecordFileName(const platform::DateTime& now) {
+void Supervisor::showRecordFileName(const platform::DateTime& now) {
   Form1& f = app_.form1();
   f.RecordFileName.setCaption("TBRC_" + platform::formatDateTime(now, "mmddyy") + ".TXT");
   f.RecordFileName.setToolTip(platform::joinPath(f.RecorderFolderName.caption(), f.RecordFileName.caption()));
 }
 
-void Shell::newSecond(const platform::DateTime& now, const std::string& clockText) {
+void Supervisor::newSecond(const platform::DateTime& now, const std::string& clockText) {
   Form1& f = app_.form1();
   showRecordFileName(now);
   f.ComputerTime.setCaption(clockText);
@@ -121,7 +127,7 @@ void Shell::newSecond(const platform::DateTime& now, const std::string& clockTex
 
 // Marks the screens whose data have gone stale (and the EFIS screen's banner
 // during playback or a terrain alert); the next restoring second undoes it.
-void Shell::markingPass() {
+void Supervisor::markingPass() {
   settings::Form2& s = app_.form2();
   Form1& f = app_.form1();
 
@@ -169,7 +175,7 @@ void Shell::markingPass() {
 
 // Puts every marked screen back into its normal colours (fixed values: the
 // colours before marking are not remembered).
-void Shell::restoringPass() {
+void Supervisor::restoringPass() {
   if (app_.StaleMarked[kStaleEFIS]) {
     paintForm8(color::Aqua, color::LightAqua);
     app_.form8().FilePlaybackMode.setVisible(false);
@@ -187,7 +193,7 @@ void Shell::restoringPass() {
   }
 }
 
-void Shell::paintForm8(OleColor labels, OleColor horizon) {
+void Supervisor::paintForm8(OleColor labels, OleColor horizon) {
   screens::Form8& s = app_.form8();
   displayColor<platform::GaugeLabel>({&s.AirspeedLabel, &s.HeadingLabel, &s.AltitudeLabel}, labels);
   displayColor<platform::AnalogDisplay>({&s.VerticalGs_Label, &s.AOAGuage_Label, &s.VerticalSpeedGuage_Label},
@@ -195,13 +201,13 @@ void Shell::paintForm8(OleColor labels, OleColor horizon) {
   s.Air1.setDisplayColor(horizon);
 }
 
-void Shell::paintForm9(OleColor labels, OleColor dials) {
+void Supervisor::paintForm9(OleColor labels, OleColor dials) {
   screens::Form9& s = app_.form9();
   displayColor<platform::AnalogDisplay>({&s.AirspeedLabel, &s.AltitudeLabel, &s.HeadingLabel}, labels);
   displayColor<platform::AviationDial>({&s.AirspeedGuage, &s.AltitudeGuage, &s.HeadingGuage}, dials);
 }
 
-void Shell::paintEngineScreens(OleColor labels, OleColor dials) {
+void Supervisor::paintEngineScreens(OleColor labels, OleColor dials) {
   screens::Form10& d = app_.form10();
   screens::Form11& g = app_.form11();
   displayColor<platform::GaugeLabel>(
@@ -230,11 +236,11 @@ void Shell::paintEngineScreens(OleColor labels, OleColor dials) {
 
 // Counts down on restoring seconds only; at 1 the icon goes into the tray,
 // which happens once per run (the count never comes back up).
-void Shell::trayCountdown() {
+void Supervisor::trayCountdown() {
   changeAge(app_.TrayTipCountdown, -1);
   if (app_.TrayTipCountdown < 0) app_.TrayTipCountdown = 0;
   if (app_.TrayTipCountdown == 1) {
-    app_.tray().add(kTrayTip, app_.form1().icon());
+    app_.tray().add(TrayMenus::kTrayTip, app_.form1().icon());
     app_.yieldToEvents();
   }
 }
@@ -243,7 +249,7 @@ void Shell::trayCountdown() {
 // once its sentence has come in faster than the counter ages (two per arrival)
 // long enough to drive it below zero, and idle after eleven seconds or more
 // without one.
-void Shell::sentenceActivity() {
+void Supervisor::sentenceActivity() {
   screens::form20& garmin = app_.form20();
   screens::form21& nmea = app_.form21();
   struct Row {
@@ -274,7 +280,7 @@ void Shell::sentenceActivity() {
 // Raises the three link ages, colours the link lights and their copies by the
 // raised values, then brings the ages back into 0..10. A link without a port
 // shows dark green, not red, however old its data.
-void Shell::linkLights() {
+void Supervisor::linkLights() {
   Form1& f = app_.form1();
   for (std::size_t link : {kGPS, kEFIS, kEMS}) changeAge(app_.SourceDataAge[link], 1);
 

@@ -1,15 +1,24 @@
 // The tray icon's pop-up menu and the main window's menus: hide every screen
 // to the tray, minimise all or all but the instrument screens, and show back
-// what was hidden. Both "Exit" entries run the one shut-down sequence.
+// what was hidden. The "Exit" entries of both menus belong to the shut-down
+// (Lifecycle).
+
+#include "shell/tray_menus.h"
 
 #include "app/app.h"
 #include "platform/screen.h"
 #include "shell/form1.h"
+#include "shell/navigation.h"
 #include "shell/shell.h"
 
 namespace shell {
 
-void Shell::wireTrayMenus() {
+TrayMenus::~TrayMenus() {
+  app_.tray().onMenuRequest = nullptr;
+}
+
+void TrayMenus::wire(ScreenId id) {
+  if (id != ScreenId::Form1) return;
   Form1& f = app_.form1();
   f.menu2.onClick = [this] { menu2_Click(); };
   f.mhide.onClick = [this] { mhide_Click(); };
@@ -20,7 +29,7 @@ void Shell::wireTrayMenus() {
 
 // The pop-up menu is whatever menu stands first on the main window's bar:
 // "Show", "Hide", "Exit".
-void Shell::TrayIcon1_MenuRequest() {
+void TrayMenus::TrayIcon1_MenuRequest() {
   const auto& bar = app_.form1().menuBar();
   if (bar.empty()) return;
   app_.tray().popupMenu(*bar.front());
@@ -28,9 +37,10 @@ void Shell::TrayIcon1_MenuRequest() {
 
 // "Show". When the last hide recorded no window to bring back, the main
 // window comes back, so the user is never left with nothing on view.
-void Shell::menu2_Click() {
-  const bool any = showWouldBringBackAny();
-  GetShowForms();
+void TrayMenus::menu2_Click() {
+  Navigation& navigation = app_.shell().navigation();
+  const bool any = navigation.showWouldBringBackAny();
+  navigation.GetShowForms();
   if (any) return;
   platform::Screen& main = app_.form1();
   main.show();
@@ -40,7 +50,7 @@ void Shell::menu2_Click() {
 
 // "Hide": everything goes, the main window into the tray once its icon is
 // there (in the first seconds after start it is not yet).
-void Shell::mhide_Click() {
+void TrayMenus::mhide_Click() {
   app_.KeepInstrumentScreens = false;
   hideForms();
   if (app_.tray().inTray()) {
@@ -51,13 +61,13 @@ void Shell::mhide_Click() {
   }
 }
 
-void Shell::menu_Minimize_All_Click() {
+void TrayMenus::menu_Minimize_All_Click() {
   app_.KeepInstrumentScreens = false;
   app_.yieldToEvents();
   hideForms();
 }
 
-void Shell::menu_Minimize_All_Except_Click() {
+void TrayMenus::menu_Minimize_All_Except_Click() {
   app_.KeepInstrumentScreens = true;
   hideForms();
 }
@@ -65,8 +75,8 @@ void Shell::menu_Minimize_All_Except_Click() {
 // With a tray the hidden screens come back through its "Show". Without one
 // nothing could bring them back, so each screen the hide took away is left on
 // the task bar, minimised, and "Show" restores it from there.
-void Shell::hideForms() {
-  GetHideForms();
+void TrayMenus::hideForms() {
+  app_.shell().navigation().GetHideForms();
   if (app_.tray().available()) return;
   for (ScreenId id : kAllScreens) {
     if (id == ScreenId::form16 || !app_.FormWasVisible[idx(id)]) continue;
@@ -75,15 +85,6 @@ void Shell::hideForms() {
     s.setWindowState(platform::WindowState::Minimized);
     s.setVisible(true);
   }
-}
-
-bool Shell::showWouldBringBackAny() const {
-  if (app_.FormWasVisible[idx(ScreenId::Form1)] || !app_.InstrumentScreenWasVisible) return true;
-  for (ScreenId id : kAllScreens) {
-    if (id == ScreenId::Form1 || id == ScreenId::form16) continue;
-    if (app_.FormWasVisible[idx(id)]) return true;
-  }
-  return false;
 }
 
 }  // namespace shell

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config_fixture.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 
 namespace configtest {
@@ -94,7 +95,7 @@ TEST_F(ApplyTest, F8TogglesTheRecordClockOnlyInRealTime) {
 TEST_F(ApplyTest, TheRecordClockTicksAtItsNewInterval) {
   int ticks = 0;
   f1().DisplayUpdateTimer.onTick = [&ticks] { ++ticks; };
-  app->shell().startTimers();
+  app->shell().lifecycle().startTimers();
   platform.scheduler.advance(5000);
   EXPECT_EQ(ticks, 0);  // no interval until the settings are applied
   f2().IntervalOneSecond.setValue(true);

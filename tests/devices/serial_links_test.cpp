@@ -13,6 +13,7 @@
 #include "devices/serial_links.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 #include "support/test_platform.h"
 
@@ -445,7 +446,7 @@ TEST_F(WatchdogTest, DynonOnlyClearsTheHeaderFlag) {
 
 TEST_F(WatchdogTest, TicksEveryThreeSecondsOfTheMainWindow) {
   form2().EMSGRANDRAPIDS.setValue(true);
-  app->shell().startTimers();
+  app->shell().lifecycle().startTimers();
   app->form1().StartupDelay.setEnabled(false);  // the links stay as they are
   platform.scheduler.advance(2999);
   EXPECT_TRUE(link(kEMS).writes.empty());

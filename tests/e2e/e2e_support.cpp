@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "app/app.h"
+#include "config/config_file.h"
 #include "devices/devices.h"
 #include "devices/serial_links.h"
 #include "platform/numbers.h"
@@ -99,27 +100,7 @@ std::optional<int> Process::stop(int sig, std::chrono::milliseconds timeout) {
   return exitStatus();
 }
 
-// ---- What the simulator sent
-
-std::vector<std::string> Sent::pieces(const std::string& kind) const {
-  std::vector<std::string> out;
-  for (const SentEvent& e : events)
-    if (e.kind == kind && e.offset + e.length <= bytes.size()) out.push_back(bytes.substr(e.offset, e.length));
-  return out;
-}
-
-std::vector<std::string> Sent::allPieces() const {
-  std::vector<std::string> out;
-  for (const SentEvent& e : events)
-    if (e.length > 0 && e.offset + e.length <= bytes.size()) out.push_back(bytes.substr(e.offset, e.length));
-  return out;
-}
-
-const SentEvent* Sent::first(const std::string& kind) const {
-  for (const SentEvent& e : events)
-    if (e.kind == kind) return &e;
-  return nullptr;
-}
+// ---- Record lines
 
 Fields fieldsOf(const std::string& line) {
   Fields out;
@@ -158,30 +139,9 @@ std::string efisCapture(const std::string& sent) {
   return out;
 }
 
-// ---- Configuration
-
-std::string configuration(const Elements& elements) {
-  std::string text = testsupport::readFile(std::string(TALBREN_SOURCE_DIR) + "/tests/data/config/default.XML");
-  EXPECT_FALSE(text.empty()) << "the golden default configuration is missing";
-  for (const auto& [name, value] : elements) {
-    const std::string open = "<" + name + ">";
-    const std::size_t at = text.find(open);
-    if (at == std::string::npos) {
-      ADD_FAILURE() << "no element " << name << " in the default configuration";
-      continue;
-    }
-    const std::size_t from = at + open.size();
-    const std::size_t to = text.find("</", from);
-    text.replace(from, to - from, value);
-  }
-  return text;
-}
-
 // ---- Run
 
 namespace {
-constexpr const char* kConfigurationFile = "TalbrenRuvoveZaviZaredido.XML";
-
 // File names that sort by the date (and hour) in them: "TBRC_" mmddyy ".TXT"
 // or <prefix> mmddyy "_" hh ".DAT" sort as yymmdd(hh).
 std::string dateKey(const std::string& name, std::size_t at) {
@@ -221,7 +181,7 @@ ProgramRun::~ProgramRun() {
 void ProgramRun::configure(const Elements& elements) {
   Elements all{{"DIRECTORY", recorderFolder()}};
   all.insert(all.end(), elements.begin(), elements.end());
-  testsupport::writeFile(path("prog/") + kConfigurationFile, configuration(all));
+  testsupport::writeFile(path("prog/") + std::string(config::kConfigurationFileName), configuration(all));
 }
 
 void ProgramRun::startSimulator(const std::vector<std::string>& devices, double duration) {
@@ -248,15 +208,7 @@ bool ProgramRun::waitSimulator(const std::string& line, std::chrono::millisecond
 }
 
 Sent ProgramRun::sent(const std::string& device) const {
-  Sent s;
-  s.bytes = testsupport::readFile(path("sent/" + device + ".bytes"));
-  for (const std::string& line : textLines(testsupport::readFile(path("sent/" + device + ".log")))) {
-    std::istringstream in(line);
-    SentEvent e;
-    in >> e.ms >> e.kind >> e.offset >> e.length;
-    if (in) s.events.push_back(e);
-  }
-  return s;
+  return testsupport::readSent(path("sent/" + device + ".bytes"), path("sent/" + device + ".log"));
 }
 
 void ProgramRun::startProgram(const Environment& extra) {
@@ -341,17 +293,6 @@ std::string ProgramRun::captureFile(const std::string& device) const {
 
 namespace {
 
-std::string getenvOr(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? v : "";
-}
-void restoreEnv(const char* name, const std::string& value) {
-  if (value.empty())
-    ::unsetenv(name);
-  else
-    ::setenv(name, value.c_str(), 1);
-}
-
 Fields captions(const std::vector<const platform::Label*>& labels) {
   Fields out;
   for (const platform::Label* l : labels) out.push_back(l->caption());
@@ -359,27 +300,6 @@ Fields captions(const std::vector<const platform::Label*>& labels) {
 }
 
 }  // namespace
-
-Replica::Replica(const Elements& elements)
-    : oldProgramDir_(getenvOr("TALBREN_PROGRAM_DIR")), oldHome_(getenvOr("HOME")) {
-  ::setenv("TALBREN_PROGRAM_DIR", programDir_.path().c_str(), 1);
-  ::setenv("HOME", homeDir_.path().c_str(), 1);
-  Elements all = elements;
-  all.emplace_back("DIRECTORY", homeDir_.file("rec"));
-  testsupport::writeFile(programDir_.file(kConfigurationFile), configuration(all));
-  platform_ = std::make_unique<testsupport::TestPlatform>();
-  platform_->messages.allowAnyBoxes = true;
-  app_ = std::make_unique<App>(platform_->services());
-  app_->start();
-  // The start-up timer opens the links.
-  platform_->scheduler.advance(1600);
-}
-
-Replica::~Replica() {
-  app_.reset();
-  restoreEnv("TALBREN_PROGRAM_DIR", oldProgramDir_);
-  restoreEnv("HOME", oldHome_);
-}
 
 std::vector<Fields> Replica::run(platform::SerialLink& link, const std::vector<std::string>& pieces,
                                  const std::function<Fields()>& take) {
@@ -398,8 +318,8 @@ std::vector<Fields> Replica::run(platform::SerialLink& link, const std::vector<s
 }
 
 std::vector<Fields> Replica::gps(const std::vector<std::string>& pieces) {
-  shell::Form1& f = app_->form1();
-  App& a = *app_;
+  shell::Form1& f = app().form1();
+  App& a = app();
   platform::SerialLink& link = *a.devices().links().MSPort1;
   // $GPVTG counted as arriving steadily: every magnetic track is shown.
   const auto handler = link.OnRead;
@@ -416,7 +336,7 @@ std::vector<Fields> Replica::gps(const std::vector<std::string>& pieces) {
 }
 
 std::vector<Fields> Replica::efis(const std::vector<std::string>& pieces) {
-  App& a = *app_;
+  App& a = app();
   return run(*a.devices().links().MSPort2, pieces, [&a] {
     using platform::formatNumber;
     // EFIS TIME is hhmm:ss.nn with nn the record's number within its second.
@@ -437,8 +357,8 @@ std::vector<Fields> Replica::efis(const std::vector<std::string>& pieces) {
 }
 
 std::vector<Fields> Replica::dynon(const std::vector<std::string>& pieces) {
-  screens::Form4& f = app_->form4();
-  return run(*app_->devices().links().MSPort3, pieces, [&f] {
+  screens::Form4& f = app().form4();
+  return run(*app().devices().links().MSPort3, pieces, [&f] {
     return captions({&f.EMSTime,      &f.EMSRPM,       &f.EMSManPres,      &f.EMSOilTemp,    &f.EMSOilPres,
                      &f.EMSVoltage,   &f.EMSAmps,      &f.EMSEGT1,         &f.EMSEGT2,       &f.EMSEGT3,
                      &f.EMSEGT4,      &f.EMSEGT5,      &f.EMSEGT6,         &f.EMSCHT1,       &f.EMSCHT2,
@@ -449,8 +369,8 @@ std::vector<Fields> Replica::dynon(const std::vector<std::string>& pieces) {
 }
 
 std::vector<Fields> Replica::grandRapids(const std::vector<std::string>& pieces, const std::string& header) {
-  screens::Form5& f = app_->form5();
-  platform::SerialLink& link = *app_->devices().links().MSPort3;
+  screens::Form5& f = app().form5();
+  platform::SerialLink& link = *app().devices().links().MSPort3;
   link.setReadDelimiter(header);
   return run(link, pieces, [&f] {
     return captions({&f.HeaderType,  &f.GRTime,       &f.GRHourMeter, &f.GROilTemp,     &f.GROilPres,
@@ -465,8 +385,8 @@ std::vector<Fields> Replica::grandRapids(const std::vector<std::string>& pieces,
 }
 
 std::string Replica::captureFile(const std::string& device) {
-  app_->devices().links().flushCaptures();
-  return captureIn(homeDir_.file("rec"), device);
+  app().devices().links().flushCaptures();
+  return captureIn(program_.recorderFolder(), device);
 }
 
 // ---- Matching records to states

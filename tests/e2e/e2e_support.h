@@ -16,6 +16,7 @@
 
 #include <sys/types.h>
 
+#include "support/sent_log.h"
 #include "support/test_platform.h"
 
 namespace e2e {
@@ -25,7 +26,7 @@ using Clock = std::chrono::steady_clock;
 using Environment = std::vector<std::pair<std::string, std::string>>;
 // The configuration elements of a run: name and value, set over the golden
 // default configuration.
-using Elements = std::vector<std::pair<std::string, std::string>>;
+using testsupport::Elements;
 
 bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 std::vector<std::string> textLines(const std::string& text);
@@ -54,22 +55,8 @@ class Process {
 
 // What one device sent, from the simulator's log: every byte, and the events
 // with their place among the bytes.
-struct SentEvent {
-  std::int64_t ms = 0;  // since the simulator started
-  std::string kind;     // record, replay, garbage, truncated, long, burst, open, stream, unplug, replug, done
-  std::size_t offset = 0;
-  std::size_t length = 0;
-};
-struct Sent {
-  std::string bytes;
-  std::vector<SentEvent> events;
-  // The bytes of the events of one kind, in order.
-  std::vector<std::string> pieces(const std::string& kind) const;
-  // The first event of a kind; nullptr when there is none.
-  const SentEvent* first(const std::string& kind) const;
-  // Every event's bytes in order, each its own piece (as the line carried them).
-  std::vector<std::string> allPieces() const;
-};
+using testsupport::Sent;
+using testsupport::SentEvent;
 
 // A record file line cut into its fields (every field ends with a TAB).
 using Fields = std::vector<std::string>;
@@ -148,8 +135,7 @@ std::string efisCapture(const std::string& sent);
 // device, so every state the program's device passed through is known.
 class Replica {
  public:
-  explicit Replica(const Elements& elements);
-  ~Replica();
+  explicit Replica(const Elements& elements) : program_(elements) {}
   Replica(const Replica&) = delete;
   Replica& operator=(const Replica&) = delete;
 
@@ -173,21 +159,17 @@ class Replica {
   // wrote from what it was fed, pending lines included.
   std::string captureFile(const std::string& device);
 
-  App& app() { return *app_; }
+  App& app() { return program_.app(); }
 
  private:
   std::vector<Fields> run(platform::SerialLink& link, const std::vector<std::string>& pieces,
                           const std::function<Fields()>& take);
 
-  testsupport::TempDir programDir_;
-  testsupport::TempDir homeDir_;
-  std::string oldProgramDir_, oldHome_;
-  std::unique_ptr<testsupport::TestPlatform> platform_;
-  std::unique_ptr<App> app_;
+  testsupport::HeadlessProgram program_;
 };
 
 // The golden default configuration with the elements set.
-std::string configuration(const Elements& elements);
+using testsupport::configuration;
 
 // Where each device's block of a record starts, for the blocks present.
 struct Layout {

@@ -17,6 +17,7 @@
 #include "settings/form2.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 
 namespace {
@@ -59,10 +60,10 @@ TEST_F(ClickThrough, MainWindowToSettingsEngineDataRawViewAndBack) {
   // Two records as the engine port's data event hands them over; the second
   // is long enough to be cut into pieces.
   app.EMSLine = "001234567890 a short engine record";
-  app.shell().UpdateCommDataScreen();
+  app.shell().rawView().UpdateCommDataScreen();
   app.EMSLine = std::string(133, '1') + std::string(6, '-') + std::string(133, '2') + std::string(5, '-') +
                 std::string(40, '3');
-  app.shell().UpdateCommDataScreen();
+  app.shell().rawView().UpdateCommDataScreen();
   guitest::processPending();
   QLabel* newest = find<QLabel>(raw, "Label1_19");
   QLabel* firstPiece = find<QLabel>(raw, "Label1_16");
@@ -93,7 +94,7 @@ TEST_F(ClickThrough, MainWindowToSettingsEngineDataRawViewAndBack) {
   ASSERT_TRUE(onView(raw));
   EXPECT_EQ(raw.Frame1.caption(), "EFIS COMM PORT DATA");
   app.EFISLine = "0123456789ABCDEF01234567890123456789ABCDEF0123456789";
-  app.shell().UpdateCommDataScreen();
+  app.shell().rawView().UpdateCommDataScreen();
   guitest::processPending();
   EXPECT_EQ(newest->text(), QStringLiteral("0123456789ABCDEF01234567890123456789ABCDEF0123456789"));
   shot(raw, "walk_6_raw_view_efis");

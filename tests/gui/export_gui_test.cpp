@@ -23,6 +23,7 @@
 #include "settings/form2.h"
 #include "recorder/loaders.h"
 #include "shell/form1.h"
+#include "shell/main_handlers.h"
 #include "shell/shell.h"
 #include "support/test_platform.h"
 
@@ -90,7 +91,7 @@ TEST_F(ExportWidgets, CancelClickedMidWayEndsTheExportAndOtherInputIsDropped) {
   // What CANCEL reloads: the settings as saved now, with the recorder
   // folder as it is; an edit of the folder box is not saved.
   f2.DataFolder.setText(records);
-  app->shell().SaveConfig_Click();
+  app->shell().mainHandlers().SaveConfig_Click();
   f2.DataFolder.setText(records + "/edited");
   f2.EFIS_FILE.setValue(true);
   f2.EFIS_DataFileName.setToolTip(path);

@@ -2,7 +2,11 @@
 // scale is repainted only when a setting of it changes, bands stay at their
 // values on a moving tape, and a stale colour shows on the next refresh.
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <initializer_list>
+#include <limits>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -31,6 +35,7 @@ class GaugeScreen : public Screen {
  public:
   GaugeScreen() : Screen("GaugeScreen", "Gauges") {
     tape.setGeometry(0, 0, 900, 3000);
+    tape.setMovingScale(true);
     tape.setSectionCount(3);
     tape.setSectionColor(1, color::White);
     tape.setSectionColor(2, color::BrightGreen);
@@ -209,7 +214,13 @@ TEST_F(GaugeViewsTest, StaticLayerRepaintsOnlyWhenASettingOfItChanges) {
       {"bar pointer colour", &s.cht, [&] { s.cht.setPointerColor(color::Red); }, false},
       {"bar band end", &s.tape, [&] { s.tape.setSectionEnd(2, 110); }, true},
       {"bar band colour", &s.tape, [&] { s.tape.setSectionColor(3, color::Red); }, true},
-      {"tape moves", &s.tape, [&] { s.tape.setPositionMin(30); }, true},
+      {"tape moves", &s.tape,
+       [&] {
+         s.tape.setPosition(93.7);
+         s.tape.setPositionMax(108.7);
+         s.tape.setPositionMin(78.7);
+       },
+       false},
       {"dial position", &s.tach, [&] { s.tach.setPosition(1900); }, false},
       {"dial maximum", &s.tach, [&] { s.tach.setPositionMax(3500); }, true},
       {"compass heading", &s.compass, [&] { s.compass.setHeading(123.4); }, false},
@@ -220,6 +231,8 @@ TEST_F(GaugeViewsTest, StaticLayerRepaintsOnlyWhenASettingOfItChanges) {
       {"altimeter hands", &s.altimeter, [&] { s.altimeter.setAltitude(9870); }, false},
       {"baro setting", &s.altimeter, [&] { s.altimeter.setBaroSetting(30.12); }, true},
       {"heading card", &s.heading, [&] { s.heading.setValue(10); }, false},
+      {"stale heading", &s.heading, [&] { s.heading.setDisplayColor(color::Red); }, true},
+      {"climb needle", &s.climb, [&] { s.climb.setValue(-800); }, false},
   };
   for (const auto& c : cases) {
     paint(*c.gauge);
@@ -254,6 +267,122 @@ TEST_F(GaugeViewsTest, BandsScrollWithAMovingTape) {
   const QImage moved = paint(tape);
   EXPECT_TRUE(rowHas(moved, low, green));
   EXPECT_FALSE(rowHas(moved, low, white));
+}
+
+// The airspeed tape at its size on the EFIS screen, at 87.3 knots: major
+// marks at 80, 90 and 100 exactly, each on the pixel row of its value, and
+// none at the window's edges.
+TEST_F(GaugeViewsTest, TapeMarksSitAtTheirValuesPixels) {
+  auto& tape = screen.tape;
+  tape.setPosition(87.3);
+  tape.setPositionMax(102.3);
+  tape.setPositionMin(72.3);
+  QWidget* w = view(tape).widget();
+  w->resize(88, 360);
+  const QImage img = paint(tape);
+  // A major mark is the one run of ink of ten pixels or so right of the labels.
+  std::vector<int> majors;
+  for (int y = 0; y < img.height(); ++y) {
+    int run = 0, longest = 0;
+    for (int x = img.width() * 6 / 10; x < img.width(); ++x) {
+      run = img.pixel(x, y) == qRgb(255, 255, 255) ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+    if (longest >= 8) majors.push_back(y);
+  }
+  const double inset = platform::kBarScaleInset, perKnot = (360 - 2 * inset) / 30.0;
+  std::vector<int> expected;
+  for (double v : {100.0, 90.0, 80.0}) expected.push_back(static_cast<int>(std::lround(inset + (102.3 - v) * perKnot)));
+  ASSERT_EQ(majors.size(), expected.size());
+  for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_NEAR(majors[k], expected[k], 1) << k;
+}
+
+// A band of colour 0 is unmarked scale: the strip looks exactly as where no
+// band lies at all, never a black stripe; the coloured bands either side show.
+TEST_F(GaugeViewsTest, BandOfColourZeroLeavesTheStripUnpainted) {
+  auto& fuel = screen.fuel;  // 160 x 50 pixels, 0 to 60, bands to 10, 25 and beyond
+  fuel.setPosition(50);
+  fuel.setSectionColor(2, 0);
+  const QImage banded = paint(fuel);
+  fuel.setSectionCount(0);
+  const QImage plain = paint(fuel);
+  const double inset = platform::kBarScaleInset, perUnit = (160 - 2 * inset) / 60.0;
+  const auto column = [&](double v) { return static_cast<int>(inset + v * perUnit); };
+  for (int x = column(12); x <= column(23); ++x)
+    for (int y = 0; y < plain.height(); ++y) ASSERT_EQ(banded.pixel(x, y), plain.pixel(x, y)) << x << "," << y;
+  bool redShows = false;
+  for (int x = column(2); x <= column(8); ++x)
+    for (int y = 0; y < plain.height(); ++y) redShows = redShows || banded.pixel(x, y) != plain.pixel(x, y);
+  EXPECT_TRUE(redShows);
+}
+
+// An EGT marker on a cylinder bar filled yellow, in yellow itself: its dark
+// outline shows on the bar and it reaches beyond the bar's edges.
+TEST_F(GaugeViewsTest, EgtMarkerShowsOnAYellowBar) {
+  auto& cht = screen.cht;
+  cht.setPointerColor(color::Yellow);
+  cht.setPosition(450);
+  cht.setAdditionalPointerColor(1, color::Yellow);
+  cht.setAdditionalPointerPosition(1, 250);
+  const QImage marked = paint(cht);
+  cht.setAdditionalPointerVisible(1, false);
+  const QImage bare = paint(cht);
+  const QRgb yellow = qRgb(255, 255, 0);
+  bool outlineOnBar = false, beyondBar = false;
+  for (int y = 0; y < bare.height(); ++y)
+    for (int x = 0; x < bare.width(); ++x) {
+      if (marked.pixel(x, y) == bare.pixel(x, y)) continue;
+      outlineOnBar = outlineOnBar || (bare.pixel(x, y) == yellow && qGray(marked.pixel(x, y)) < 60);
+      beyondBar = beyondBar || (bare.pixel(x, y) != yellow && marked.pixel(x, y) == yellow);
+    }
+  EXPECT_TRUE(outlineOnBar);
+  EXPECT_TRUE(beyondBar);
+}
+
+// A value beyond a scale's end is drawn pegged at that end, unlike a reading
+// of the end itself: on bars, colour bars, EGT markers, tapes and dials.
+TEST_F(GaugeViewsTest, PeggedValuesLookUnlikeTheScaleEnd) {
+  auto& s = screen;
+  s.tape.setPositionMin(40);
+  s.tape.setPositionMax(70);
+  s.airspeed.setIndicatorMax(200);
+  struct Case {
+    const char* what;
+    Control* gauge;
+    std::function<void(double)> set;
+    double end, beyond;
+  };
+  const std::vector<Case> cases = {
+      {"bar below", &s.fuel, [&](double v) { s.fuel.setPosition(v); }, 0, -5},
+      {"bar above", &s.fuel, [&](double v) { s.fuel.setPosition(v); }, 60, 80},
+      {"colour bar below", &s.cht, [&](double v) { s.cht.setPosition(v); }, 0, -50},
+      {"colour bar above", &s.cht, [&](double v) { s.cht.setPosition(v); }, 500, 600},
+      {"EGT marker below", &s.cht, [&](double v) { s.cht.setAdditionalPointerPosition(1, v); }, 0, -300},
+      {"tape", &s.tape, [&](double v) { s.tape.setPosition(v); }, 40, 30},
+      {"round dial below", &s.tach, [&](double v) { s.tach.setPosition(v); }, 0, -100},
+      {"round dial above", &s.tach, [&](double v) { s.tach.setPosition(v); }, 3000, 3500},
+      {"airspeed dial", &s.airspeed, [&](double v) { s.airspeed.setValue(v); }, 200, 250},
+      {"climb dial", &s.climb, [&](double v) { s.climb.setValue(v); }, -2000, -2600},
+  };
+  for (const Case& c : cases) {
+    c.set(c.end);
+    const QImage atEnd = paint(*c.gauge);
+    c.set(c.beyond);
+    EXPECT_NE(paint(*c.gauge), atEnd) << c.what;
+  }
+}
+
+// Empty, reversed and absurd scales paint at once, with a few marks.
+TEST_F(GaugeViewsTest, AbsurdScalesPaint) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::pair<double, double> ranges[] = {{5, 5}, {100, 0}, {0, 1e40}, {-1e300, 1e300}, {nan, 3}, {1e17, 1e17 + 64}};
+  for (auto [min, max] : ranges)
+    for (ScaledGauge* g : std::initializer_list<ScaledGauge*>{&screen.tape, &screen.fuel, &screen.cht, &screen.tach}) {
+      g->setPositionMax(max);
+      g->setPositionMin(min);
+      g->setPosition(max);
+      EXPECT_GE(distinctColours(paint(*g)), 2u) << g->objectName() << " " << min << ".." << max;
+    }
 }
 
 // The supervisor marks stale data with display colour 255: pure red (not blue)

@@ -32,6 +32,7 @@
 #include "screens/form4.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 #include "support/test_platform.h"
 
@@ -56,7 +57,7 @@ class PlaybackWidgets : public guitest::ProgramFolder {
     app->form1().RecorderFolderName.setCaption(records);
     // The main window's timers run, the 250 ms supervisor among them, as
     // once the program has started.
-    app->shell().startTimers();
+    app->shell().lifecycle().startTimers();
   }
   void TearDown() override {
     app.reset();

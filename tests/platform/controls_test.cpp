@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/controls.h"
 #include "platform/gauges.h"
 #include "platform/screen.h"
@@ -219,6 +221,31 @@ TEST(Observers, AreToldOnlyOfRealChanges) {
   p.show();
   p.show();
   EXPECT_EQ(c.screens, 1);
+  p.setObserver(nullptr);
+}
+
+// Captions are compared a word at a time: a change in any one byte of a
+// caption of any length is a change, the same bytes (from another string) are
+// not.
+TEST(Observers, ToldOfACaptionChangedInAnyByte) {
+  Panel p;
+  Counter c;
+  p.setObserver(&c);
+  for (std::size_t length = 0; length <= 40; ++length) {
+    const std::string text(length, 'a');
+    p.Sparse[0].setCaption(text);
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string changed = text;
+      changed[at] = 'b';
+      const int before = c.controls;
+      p.Sparse[0].setCaption(changed);
+      EXPECT_EQ(c.controls, before + 1) << length << " " << at;
+      EXPECT_EQ(p.Sparse[0].caption(), changed);
+      p.Sparse[0].setCaption(std::string(changed));
+      EXPECT_EQ(c.controls, before + 1) << length << " " << at;
+      p.Sparse[0].setCaption(text);
+    }
+  }
   p.setObserver(nullptr);
 }
 

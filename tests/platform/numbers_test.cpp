@@ -269,6 +269,26 @@ TEST(FormatNumber, WholeNumbers) {
   EXPECT_EQ(formatNumber(std::int64_t{0}, "###,###,###"), "");
 }
 
+TEST(FormatNumber, PreparedPatternHoldsLongTexts) {
+  const DisplayPattern wide("0.000000000000000000");
+  EXPECT_EQ(wide(1e30).view(), formatNumber(1e30, "0.000000000000000000"));
+  EXPECT_EQ(wide(1e30).view().size(), 50u);
+  EXPECT_EQ(DisplayPattern("##,##0")(-12345.6).view(), "-12,346");
+  EXPECT_EQ(DisplayPattern("0.0")(std::numeric_limits<double>::quiet_NaN()).view(), "NaN");
+  EXPECT_EQ(DisplayPattern("")(0.5).view(), "0.5");
+  EXPECT_EQ(DisplayPattern("00")(std::int16_t{7}).view(), "07");
+}
+
+TEST(AppendHex, UpperCaseDigitsWithoutLeadingZeros) {
+  std::string out = "$";
+  appendHex(out, 0xFE);
+  appendHex(out, 0);
+  appendHex(out, 5, 2);
+  appendHex(out, 0xABC, 2);
+  appendHex(out, 0xFFFFFFFFFFFFFFFFull);
+  EXPECT_EQ(out, "$FE005ABCFFFFFFFFFFFFFFFF");
+}
+
 TEST(FormatNumber, TextIsReadAsANumberFirst) {
   EXPECT_EQ(formatNumber(std::string_view("4807.038"), "00:00.0000"), "48:07.0380");
   EXPECT_EQ(formatNumber(std::string_view("01131.000"), "000:00.0000"), "011:31.0000");

@@ -12,6 +12,8 @@
 #include "devices/serial_links.h"
 #include "playback_fixture.h"
 #include "recorder/export.h"
+#include "shell/lifecycle.h"
+#include "shell/main_handlers.h"
 #include "support/faulty_files.h"
 #include "support/screen_state.h"
 
@@ -281,7 +283,7 @@ class ExportPauses : public ExportTest {
  protected:
   ExportPauses() {
     // What CANCEL reloads: the configuration as saved now.
-    app->shell().SaveConfig_Click();
+    app->shell().mainHandlers().SaveConfig_Click();
     chooseEFIS(write("efis.dat", linesOf(kEFISRecords)));
     // Each pause lets the export's time pass, so every row is followed by one.
     pauseSteps.resize(16);
@@ -355,7 +357,7 @@ TEST_F(ExportPauses, ShutDownRequestEndsTheExportThenTheProgram) {
   pauseSteps[1] = [&] { f1().requestClose(); };
   const std::string text = exportEFIS("out.txt");
   EXPECT_EQ(lineCount(text), 3);
-  EXPECT_TRUE(app->shell().shuttingDown());
+  EXPECT_TRUE(app->shell().lifecycle().shuttingDown());
   EXPECT_EQ(platform.ui.quits, 1);
 }
 

@@ -20,6 +20,7 @@
 #include "screens/form5.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 #include "support/test_platform.h"
 
@@ -57,7 +58,7 @@ class PlaybackTest : public testsupport::AppTest {
     f1().RecorderFolderName.setCaption(folder);
     // The main window's timers run, the 250 ms supervisor among them, as
     // once the program has started.
-    app->shell().startTimers();
+    app->shell().lifecycle().startTimers();
   }
 
   shell::Form1& f1() { return app->form1(); }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "playback_fixture.h"
+#include "shell/navigation.h"
 #include "shell/shell.h"
 
 namespace playbacktest {
@@ -54,9 +55,9 @@ TEST_F(RecordLists, ClickingAnEfisRecordOnlySelectsIt) {
 }
 
 TEST_F(RecordLists, DisplayDataAndReturnEndWhereTheyShould) {
-  shell::Shell& shell = app->shell();
+  shell::Navigation& navigation = app->shell().navigation();
   // The engine list, opened from the settings screen.
-  shell.ClearCameFrom();
+  navigation.ClearCameFrom();
   app->CameFromForm[idx(ScreenId::Form2)] = true;
   engineList().show();
   engineList().ShowDataScreen.click();
@@ -75,7 +76,7 @@ TEST_F(RecordLists, DisplayDataAndReturnEndWhereTheyShould) {
 
   // Opened from the settings screen, RETURN goes back there.
   f1().hide();
-  shell.ClearCameFrom();
+  navigation.ClearCameFrom();
   app->CameFromForm[idx(ScreenId::Form2)] = true;
   efisList().show();
   efisList().ReturnButton.click();

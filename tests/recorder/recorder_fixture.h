@@ -13,6 +13,7 @@
 #include "recorder/recorder.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 #include "support/test_platform.h"
 
@@ -29,7 +30,7 @@ class RecorderTest : public testsupport::AppTest {
     // As the start-up leaves it: a header is due before the first record,
     // the main window's timers running.
     app->NewFilePending = true;
-    app->shell().startTimers();
+    app->shell().lifecycle().startTimers();
   }
 
   shell::Form1& f1() { return app->form1(); }

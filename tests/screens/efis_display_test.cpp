@@ -13,6 +13,7 @@
 #include "settings/form13.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 #include "support/test_platform.h"
 
@@ -222,7 +223,7 @@ TEST_F(EfisDisplayTest, TimersRefreshTheReadoutsAndTheScreen) {
   f8().HeadingLabel.setCaption("-");
   main.EFIS_DataDisplayTimer.setInterval(250);
   main.EFIS_DisplayTimer.setInterval(500);
-  app->shell().startTimers();
+  app->shell().lifecycle().startTimers();
 
   platform.scheduler.advance(250);
   EXPECT_EQ(main.DataYaw.caption(), "42");

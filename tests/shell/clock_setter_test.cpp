@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/datetime.h"
+#include "shell/clock_setter.h"
 #include "shell/form1.h"
 #include "shell/shell.h"
 #include "shell/shell_fixture.h"
@@ -59,7 +60,7 @@ TEST_P(SetTimeTest, ClockIsSetToTheGpsTimeLessTheOffset) {
   start();
   platform.clock.zone = row.zone;
   receive(*app, row.gps);
-  EXPECT_EQ(app->shell().GetTimeZoneOffset(), row.offset);
+  EXPECT_EQ(app->shell().clockSetter().GetTimeZoneOffset(), row.offset);
   press();
   ASSERT_EQ(platform.clock.setCalls.size(), 1u);
   EXPECT_EQ(platform.clock.setCalls[0], row.local);

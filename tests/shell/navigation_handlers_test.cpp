@@ -23,6 +23,7 @@
 #include "settings/form2.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/navigation.h"
 #include "shell/shell.h"
 #include "shell/shell_fixture.h"
 
@@ -337,7 +338,7 @@ TEST_F(ShellTest, DynonDataScreenReturnEndsTheRawViewWatchTheOthersLeaveIt) {
     app->RawViewGPS = true;
     app->RawViewFrozen = true;
     app->form3().FreezeButton.setBackColor(0xC0C0FF);
-    app->shell().ClearCameFrom();
+    app->shell().navigation().ClearCameFrom();
     app->CameFromForm[idx(ScreenId::Form1)] = true;
     showOnly(*app, {id});
     if (id == ScreenId::Form4) app->form4().Command1.click();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/navigation.h"
 #include "shell/shell.h"
 #include "shell/shell_fixture.h"
 
@@ -34,14 +35,14 @@ TEST_F(ShellTest, ReturnShowsTheCameFromScreensInTableOrderAndKeepsTheFlags) {
   app->CameFromForm[idx(ScreenId::Form6)] = true;  // the file manager has no flag
   log.lines.clear();
 
-  app->shell().ReturnToForm();
+  app->shell().navigation().ReturnToForm();
   EXPECT_EQ(log.lines, (std::vector<std::string>{"Form1 shown", "Form4 shown"}));
   EXPECT_TRUE(app->screen(ScreenId::Form3).visible());  // the caller hides itself
   EXPECT_FALSE(app->screenExists(ScreenId::Form6));
   EXPECT_TRUE(app->CameFromForm[idx(ScreenId::Form1)]);
   EXPECT_TRUE(app->CameFromForm[idx(ScreenId::Form4)]);
 
-  app->shell().ClearCameFrom();
+  app->shell().navigation().ClearCameFrom();
   for (ScreenId id : kAllScreens) EXPECT_FALSE(app->CameFromForm[idx(id)]) << screenName(id);
 }
 
@@ -60,7 +61,7 @@ TEST_P(HideShowTest, ShowBringsBackWhatTheHideFound) {
   showOnly(*app, row.onView);
   app->KeepInstrumentScreens = row.keepInstruments;
 
-  app->shell().GetHideForms();
+  app->shell().navigation().GetHideForms();
   EXPECT_EQ(onView(*app), row.afterHide);
   // Asking whether a screen is visible creates it: every screen of the rule
   // exists now, the slider list excepted.
@@ -69,12 +70,12 @@ TEST_P(HideShowTest, ShowBringsBackWhatTheHideFound) {
       EXPECT_TRUE(app->screenExists(id)) << screenName(id);
     }
 
-  app->shell().GetShowForms();
+  app->shell().navigation().GetShowForms();
   EXPECT_EQ(onView(*app), row.afterShow);
   // The flags stay: a second show shows the same screens.
   for (ScreenId id : kAllScreens)
     if (id != ScreenId::form16) app->screen(id).hide();
-  app->shell().GetShowForms();
+  app->shell().navigation().GetShowForms();
   EXPECT_EQ(onView(*app), row.afterShow);
 }
 
@@ -103,24 +104,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<HideRow>& p) { return std::string(p.param.name); });
 
 TEST_F(ShellTest, ShowBeforeAnyHideShowsTheMainWindowOnly) {
-  app->shell().GetShowForms();
+  app->shell().navigation().GetShowForms();
   EXPECT_EQ(onView(*app), std::vector<std::string>{"Form1"});
 }
 
 TEST_F(ShellTest, OnceAnInstrumentScreenWasHiddenTheMainWindowComesBackOnlyIfItWasOnView) {
   showOnly(*app, {ScreenId::Form8});
-  app->shell().GetHideForms();
+  app->shell().navigation().GetHideForms();
   showOnly(*app, {ScreenId::Form2});
-  app->shell().GetHideForms();
-  app->shell().GetShowForms();
+  app->shell().navigation().GetHideForms();
+  app->shell().navigation().GetShowForms();
   EXPECT_EQ(onView(*app), std::vector<std::string>{"Form2"});
 }
 
 TEST_F(ShellTest, ScreenBroughtBackIsRestoredFromMinimised) {
   showOnly(*app, {ScreenId::Form2});
   app->screen(ScreenId::Form2).setWindowState(platform::WindowState::Minimized);
-  app->shell().GetHideForms();
-  app->shell().GetShowForms();
+  app->shell().navigation().GetHideForms();
+  app->shell().navigation().GetShowForms();
   EXPECT_TRUE(app->screen(ScreenId::Form2).visible());
   EXPECT_EQ(app->screen(ScreenId::Form2).windowState(), platform::WindowState::Normal);
 }

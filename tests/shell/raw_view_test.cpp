@@ -17,6 +17,7 @@
 #include "screens/form8.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/raw_view.h"
 #include "shell/shell.h"
 #include "shell/shell_fixture.h"
 
@@ -95,7 +96,7 @@ TEST_P(RawLineTest, OneRecordScrollsTheViewAndShowsItsLines) {
   app->EFISLine = row.device == Device::EFIS ? row.line : "not this";
   app->EMSLine = row.device == Device::EMS ? row.line : "not this";
   app->GPSLine = row.device == Device::GPS ? row.line : "not this";
-  app->shell().UpdateCommDataScreen();
+  app->shell().rawView().UpdateCommDataScreen();
 
   std::vector<std::string> expected{"older record"};
   expected.insert(expected.end(), row.shown.begin(), row.shown.end());
@@ -163,7 +164,7 @@ TEST_F(ShellTest, ScrollingDropsTheOldestLineAndKeepsTheOrder) {
   app->form1().EFISCommPort.click();
   for (int i = 1; i <= 22; ++i) {
     app->EFISLine = "record " + std::to_string(i);
-    app->shell().UpdateCommDataScreen();
+    app->shell().rawView().UpdateCommDataScreen();
   }
   std::vector<std::string> expected;
   for (int i = 3; i <= 22; ++i) expected.push_back("record " + std::to_string(i));
@@ -175,7 +176,7 @@ TEST_F(ShellTest, FreezeTogglesItsColourAndClearBlanksAndUnfreezes) {
   app->form1().EMSCommPort.click();
   shell::Form3& view = app->form3();
   app->EMSLine = "first";
-  app->shell().UpdateCommDataScreen();
+  app->shell().rawView().UpdateCommDataScreen();
 
   view.FreezeButton.click();
   EXPECT_TRUE(app->RawViewFrozen);
@@ -192,7 +193,7 @@ TEST_F(ShellTest, FreezeTogglesItsColourAndClearBlanksAndUnfreezes) {
   EXPECT_TRUE(app->RawViewEMS);  // still watching the engine port
   // The next record lands at the bottom with nineteen empty lines above it.
   app->EMSLine = "next";
-  app->shell().UpdateCommDataScreen();
+  app->shell().rawView().UpdateCommDataScreen();
   EXPECT_EQ(lines(*app), bottom({"next"}));
 }
 
@@ -279,7 +280,7 @@ TEST_F(ShellTest, GarminFieldOpensTheGpsViewAndReturnBringsBackThatScreenOnly) {
   app->form1().EMSCommPort.click();
   app->form3().FreezeButton.click();
   app->EMSLine = "engine";
-  app->shell().UpdateCommDataScreen();
+  app->shell().rawView().UpdateCommDataScreen();
   screens::form20& garmin = app->form20();
   garmin.show();
   log.lines.clear();

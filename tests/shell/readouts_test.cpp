@@ -13,6 +13,7 @@
 #include "settings/form2.h"
 #include "shell/form1.h"
 #include "shell/form3.h"
+#include "shell/main_handlers.h"
 #include "shell/shell.h"
 #include "shell/shell_fixture.h"
 
@@ -42,7 +43,7 @@ TEST_P(EnableTest, ReadoutsFollowTheSourcesAndTheFixLight) {
   for (platform::Control* c : f.controls()) c->setEnabled(!row.efisOn);
   f.SetTime.setEnabled(!row.setTime);
 
-  app->shell().Enable_DisableButtons();
+  app->shell().mainHandlers().Enable_DisableButtons();
   for (platform::Label* l : {&f.EFISHHMMSS, &f.DataAirspeed, &f.DataAltitude, &f.DataPitch, &f.DataRoll,
                              &f.DataYaw, &f.DataLateralG, &f.DataVerticalG, &f.DataTurnRate, &f.DataAOA})
     EXPECT_EQ(l->enabled(), row.efisOn) << l->name();
@@ -78,7 +79,7 @@ TEST_F(ShellTest, InitScreensBlanksTheEngineValuesAndResetsTheRawView) {
   app->RawViewEMS = true;
   app->StaleMarked = {};
 
-  app->shell().InitScreens();
+  app->shell().mainHandlers().InitScreens();
 
   const std::set<std::string> blankDynon{
       "EMSTime", "EMSRPM",          "EMSManPres",  "EMSOilTemp",       "EMSOilPres",   "EMSVoltage",

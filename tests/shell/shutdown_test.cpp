@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 #include "shell/shell_fixture.h"
 
@@ -85,7 +86,7 @@ TEST_P(ShutdownTest, LinksCloseInOrderBeforeAnyScreenGoesThenTrayIconThenEnd) {
   app->SourceDataAge[kGPS] = 3;
   platform.scheduler.advance(5000);
   for (Exit again : {Exit::CloseBox, Exit::MenuExit, Exit::TrayExit}) leave(*app, again);
-  app->shell().Shutdown();
+  app->shell().lifecycle().Shutdown();
   EXPECT_EQ(log.lines, done);
   EXPECT_EQ(ui.quits, 1);
   EXPECT_EQ(app->form1().ComputerTime.caption(), clock);
@@ -129,7 +130,7 @@ TEST_F(ShutdownTest, FailingStepIsSkippedAndTheProgramStillEnds) {
   links.created[2]->setPortOpen(true);  // the EFIS link was never opened
   log.lines.clear();
 
-  app->shell().Shutdown();
+  app->shell().lifecycle().Shutdown();
   EXPECT_EQ(log.find("close MSPort2"), -1);
   EXPECT_EQ(log.lines.front(), "close MSPort3");
   EXPECT_TRUE(app->form1().unloaded());

@@ -14,6 +14,7 @@
 #include "screens/form21.h"
 #include "settings/form2.h"
 #include "shell/form1.h"
+#include "shell/lifecycle.h"
 #include "shell/shell.h"
 #include "shell/shell_fixture.h"
 
@@ -97,7 +98,7 @@ TEST_F(ShellTest, NothingIsWrittenBeforeTheConfiguredRecorderFolderIsInPlace) {
   EXPECT_EQ(records, 1);
   app->form1().ComputerTime.setCaption("later");
   app->recorder().RecordStep();
-  app->shell().Shutdown();
+  app->shell().lifecycle().Shutdown();
 
   EXPECT_FALSE(std::filesystem::exists(homeDir.file("RAZERI VAREROZE")));
   const std::string recordFile = testsupport::readFile(configured + "/TBRC_102612.TXT");

@@ -279,6 +279,9 @@ void expectGolden(const std::string& name, const std::string& text) {
       return;
     }
   }
+  // Every line alike: the texts differ in their last line end.
+  ADD_FAILURE() << path << " differs at its end: " << golden.size() << " bytes golden, " << text.size()
+                << " bytes actual";
 }
 
 }  // namespace testsupport

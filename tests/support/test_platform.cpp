@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "config/config_file.h"
 #include "platform/controls.h"
 
 namespace testsupport {
@@ -174,6 +175,56 @@ void AppTest::TearDown() {
 }
 
 std::vector<std::string> AppTest::takeEscapes() {
+  auto e = std::move(escapes_);
+  escapes_.clear();
+  return e;
+}
+
+// ---- HeadlessProgram
+
+std::string configuration(const Elements& elements) {
+  std::string text = readFile(std::string(TALBREN_TEST_DATA_DIR) + "/config/default.XML");
+  EXPECT_FALSE(text.empty()) << "the golden default configuration is missing";
+  for (const auto& [name, value] : elements) {
+    const std::string open = "<" + name + ">";
+    const std::size_t at = text.find(open);
+    if (at == std::string::npos) {
+      ADD_FAILURE() << "no element " << name << " in the default configuration";
+      continue;
+    }
+    const std::size_t from = at + open.size();
+    const std::size_t to = text.find("</", from);
+    text.replace(from, to - from, value);
+  }
+  return text;
+}
+
+HeadlessProgram::HeadlessProgram(const Elements& elements)
+    : oldProgramDir_(getenvOr("TALBREN_PROGRAM_DIR")), oldHome_(getenvOr("HOME")) {
+  ::setenv("TALBREN_PROGRAM_DIR", programDir_.path().c_str(), 1);
+  ::setenv("HOME", homeDir_.path().c_str(), 1);
+  Elements all = elements;
+  all.emplace_back("DIRECTORY", recorderFolder());
+  writeFile(programDir_.file(config::kConfigurationFileName), configuration(all));
+  platform::setEventErrorSink([this](const char* what, const std::string& message) {
+    escapes_.push_back(std::string(what) + ": " + message);
+  });
+  platform_ = std::make_unique<TestPlatform>();
+  platform_->messages.allowAnyBoxes = true;
+  app_ = std::make_unique<App>(platform_->services());
+  app_->start();
+  // The start-up timer opens the links.
+  platform_->scheduler.advance(1600);
+}
+
+HeadlessProgram::~HeadlessProgram() {
+  app_.reset();
+  platform::setEventErrorSink(nullptr);
+  restoreEnv("TALBREN_PROGRAM_DIR", oldProgramDir_);
+  restoreEnv("HOME", oldHome_);
+}
+
+std::vector<std::string> HeadlessProgram::takeEscapes() {
   auto e = std::move(escapes_);
   escapes_.clear();
   return e;

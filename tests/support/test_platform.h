@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -194,6 +195,43 @@ class AppTest : public ::testing::Test {
  private:
   std::vector<std::string> escapes_;
   std::string oldProgramDir_, oldHome_;
+};
+
+// Configuration elements: name and value, set over the golden default
+// configuration.
+using Elements = std::vector<std::pair<std::string, std::string>>;
+
+// The golden default configuration (tests/data/config/default.XML) with the
+// elements set; an element the default does not hold fails the test.
+std::string configuration(const Elements& elements);
+
+// The program as it starts from its configuration file, on test services: an
+// App whose program folder holds the golden default configuration with the
+// elements set and the recorder folder pointed at <home>/rec, both folders
+// temporary, started and run in virtual time past the start-up timer, so the
+// configured links are open. Message boxes are recorded and answered OK;
+// failures that escape an event handler are collected.
+class HeadlessProgram {
+ public:
+  explicit HeadlessProgram(const Elements& elements);
+  ~HeadlessProgram();
+  HeadlessProgram(const HeadlessProgram&) = delete;
+  HeadlessProgram& operator=(const HeadlessProgram&) = delete;
+
+  App& app() { return *app_; }
+  TestPlatform& platform() { return *platform_; }
+  std::string programFolder() const { return programDir_.path(); }
+  std::string recorderFolder() const { return homeDir_.file("rec"); }
+  // The failures that escaped an event handler since the last call.
+  std::vector<std::string> takeEscapes();
+
+ private:
+  TempDir programDir_;
+  TempDir homeDir_;
+  std::string oldProgramDir_, oldHome_;
+  std::vector<std::string> escapes_;
+  std::unique_ptr<TestPlatform> platform_;
+  std::unique_ptr<App> app_;
 };
 
 // Makes a file refuse writes, also for root (who ignores permission bits):

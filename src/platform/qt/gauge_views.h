@@ -1,8 +1,10 @@
 #pragma once
-// Painted views of the gauge models. Every gauge widget keeps what does not
-// move (scale, ticks, tick labels, bands, dial face) in a cached pixmap that is
-// rebuilt only when a setting of it, the size or the font changes; the moving
-// parts (pointers, needles, horizon, tape position, readout text) are drawn on
+// Painted views of the gauge models, one instrument per file (bar, tape,
+// round gauge, readout, compass, attitude, airspeed, altimeter, heading,
+// climb). Every gauge widget keeps what does not move (scale, ticks, tick
+// labels, bands, dial face) in a cached layer that is rebuilt only when a
+// setting of it, the size or the font changes; the moving parts (pointers,
+// needles, horizon, the marks of a moving tape, readout text) are drawn on
 // every paint from a copy of the model taken by refresh(), so painting never
 // reads the model.
 
@@ -16,22 +18,26 @@ namespace platform::qt {
 class GaugeWidget : public QWidget {
  public:
   explicit GaugeWidget(QWidget* parent);
-  // How often the cached static part was painted; tests check that a moving
-  // pointer alone does not repaint it.
+  // How often the cached static layer was painted; tests check that live
+  // values alone do not repaint it.
   int staticRebuilds() const { return staticRebuilds_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  // Marks the cached static part stale; the next paint repaints it.
+  // Marks the cached static layer stale; the next paint repaints it.
   void invalidateStatic() { staticValid_ = false; }
-  // The static part, painted into the cache (transparent to start with).
+  // The static layer, painted into the cache. It starts transparent when
+  // something moves under it, opaque (and then must be painted whole) when not.
   virtual void paintStatic(QPainter& p) = 0;
-  // Moving parts under the cached layer (the attitude horizon, the heading card).
+  // Moving parts under the cached layer (the attitude horizon).
   virtual void paintUnder(QPainter&) {}
   // Moving parts over the cached layer (pointers, needles, readout text).
   virtual void paintOver(QPainter&) {}
+  // True when paintUnder draws: the cached layer then has a transparent
+  // ground to show it through.
+  virtual bool paintsUnder() const { return false; }
   // False when the static part lives in a pixmap of the view's own (the
-  // compass tape) and the widget-sized layer stays empty.
+  // compass tape) and the widget-sized layer is not drawn.
   virtual bool hasStaticLayer() const { return true; }
 
  private:

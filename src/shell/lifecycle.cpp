@@ -2,6 +2,8 @@
 // that opens the links and shows the first screen) and the one shut-down
 // sequence of every way out of the program.
 
+#include "shell/lifecycle.h"
+
 #include <array>
 #include <initializer_list>
 
@@ -21,7 +23,9 @@
 #include "settings/form2.h"
 #include "settings/settings.h"
 #include "shell/form1.h"
+#include "shell/main_handlers.h"
 #include "shell/shell.h"
+#include "shell/supervisor.h"
 
 namespace shell {
 
@@ -49,15 +53,24 @@ std::array<platform::Timer*, 6> programTimers(Form1& f) {
 
 }  // namespace
 
+void Lifecycle::wire(ScreenId id) {
+  if (id != ScreenId::Form1) return;
+  Form1& f = app_.form1();
+  f.onQueryUnload = [this] { Form_QueryUnload(); };
+  f.MenuExit.onClick = [this] { MenuExit_Click(); };
+  f.mexit.onClick = [this] { mexit_Click(); };
+  f.StartupDelay.onTick = [this] { StartupDelay_Timer(); };
+}
+
 // Sets the program-long timers going, the start-up delay among them; from
 // here they may tick at any yield of the load sequence.
-void Shell::startTimers() {
+void Lifecycle::startTimers() {
   for (platform::Timer* t : programTimers(app_.form1())) t->setEnabled(true);
 }
 
 // The main window's creation handler. Whatever fails in it ends the load
 // there, as any other event, and the program goes on with the main window.
-void Shell::Form_Load() {
+void Lifecycle::Form_Load() {
   // Ticks and data events that run at the yields below find the recorder
   // folder still unknown: what they would write waits until the configured
   // folder is in place.
@@ -70,7 +83,7 @@ void Shell::Form_Load() {
         f.RevNumber.setCaption(kVersion);
         links.createPorts();
         app_.devices().modeC().LoadModeCTable();
-        InitScreens();
+        app_.shell().mainHandlers().InitScreens();
         links.LoadEFIS_PortSettings();
         links.LoadGPS_PortSettings();
         links.LoadEMS_PortSettings();
@@ -86,7 +99,7 @@ void Shell::Form_Load() {
         app_.config().UpdateNow_Click();
         app_.yieldToEvents();
         app_.NewFilePending = true;
-        Enable_DisableButtons();
+        app_.shell().mainHandlers().Enable_DisableButtons();
         app_.yieldToEvents();
 
         for (std::size_t i = 0; i < 100; ++i) app_.EMSBytes[i] = 0;
@@ -109,16 +122,17 @@ void Shell::Form_Load() {
   if (app_.RecorderFolderPending) recorderFolderApplied();
 }
 
-void Shell::recorderFolderApplied() {
+void Lifecycle::recorderFolderApplied() {
   app_.RecorderFolderPending = false;
   // A record-file name the supervisor worked out meanwhile named the folder
   // of before: it is worked out again for the folder now in place.
-  if (!app_.form1().RecordFileName.toolTip().empty()) showRecordFileName(app_.clock().now());
+  if (!app_.form1().RecordFileName.toolTip().empty())
+    app_.shell().supervisor().showRecordFileName(app_.clock().now());
 }
 
 // Runs once, 1500 ms after the main window was created: opens the links and
 // shows the chosen first screen.
-void Shell::StartupDelay_Timer() {
+void Lifecycle::StartupDelay_Timer() {
   app_.form1().StartupDelay.setEnabled(false);
 
   devices::SerialLinks& links = app_.devices().links();
@@ -150,13 +164,13 @@ void Shell::StartupDelay_Timer() {
   }
 }
 
-void Shell::Form_QueryUnload() {
+void Lifecycle::Form_QueryUnload() {
   Shutdown();
 }
-void Shell::MenuExit_Click() {
+void Lifecycle::MenuExit_Click() {
   Shutdown();
 }
-void Shell::mexit_Click() {
+void Lifecycle::mexit_Click() {
   Shutdown();
 }
 
@@ -164,7 +178,7 @@ void Shell::mexit_Click() {
 // ended. A step that fails is skipped and the next one runs, so the program
 // always ends. An entry while the sequence runs (the close box pressed during
 // one of its yields) does nothing: the running sequence finishes the job.
-void Shell::Shutdown() {
+void Lifecycle::Shutdown() {
   if (shuttingDown_) return;
   // A request during a long task (the export) ends the task first; the
   // shut-down follows once the task has ended and the events it held have
@@ -177,10 +191,10 @@ void Shell::Shutdown() {
   closePorts();
   // Nothing may tick once the files are written: no record or playback step
   // after the last flush, no supervisor reaching for a screen that is gone.
-  shutdownStep(&Shell::stopTimers);
+  shutdownStep(&Lifecycle::stopTimers);
   closeFiles();
   unloadScreens();
-  shutdownStep(&Shell::removeTrayIcon);
+  shutdownStep(&Lifecycle::removeTrayIcon);
   try {
     app_.yieldToEvents();
   } catch (...) {
@@ -188,7 +202,7 @@ void Shell::Shutdown() {
   app_.services().ui.quit(0);
 }
 
-void Shell::shutdownStep(void (Shell::*step)()) {
+void Lifecycle::shutdownStep(void (Lifecycle::*step)()) {
   try {
     (this->*step)();
   } catch (...) {
@@ -196,7 +210,7 @@ void Shell::shutdownStep(void (Shell::*step)()) {
   }
 }
 
-void Shell::closePorts() {
+void Lifecycle::closePorts() {
   devices::SerialLinks& links = app_.devices().links();
   for (auto* port : {links.MSPort1.get(), links.MSPort2.get(), links.MSPort3.get()}) {
     try {
@@ -207,7 +221,7 @@ void Shell::closePorts() {
   }
 }
 
-void Shell::stopTimers() {
+void Lifecycle::stopTimers() {
   Form1& f = app_.form1();
   for (platform::Timer* t : programTimers(f)) t->setEnabled(false);
   f.PlaybackSpeedTimer.setEnabled(false);
@@ -216,7 +230,7 @@ void Shell::stopTimers() {
 
 // The program keeps no file open between writes: closing its files means
 // writing what is still buffered, capture batches and records alike.
-void Shell::closeFiles() {
+void Lifecycle::closeFiles() {
   try {
     app_.recorder().flush();
   } catch (...) {
@@ -227,7 +241,7 @@ void Shell::closeFiles() {
   }
 }
 
-void Shell::unloadScreens() {
+void Lifecycle::unloadScreens() {
   for (ScreenId id : kAllScreens) {
     if (!app_.screenExists(id)) continue;
     try {
@@ -240,7 +254,7 @@ void Shell::unloadScreens() {
   }
 }
 
-void Shell::removeTrayIcon() {
+void Lifecycle::removeTrayIcon() {
   if (app_.tray().inTray()) app_.tray().remove();
 }
 

@@ -1,0 +1,250 @@
+#include "platform/qt/gauge_parts.h"
+
+#include <algorithm>
+#include <limits>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+namespace platform::qt {
+
+QColor contrastTo(const QColor& back) {
+  return qGray(back.rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QColor faceColor(const QColor& back) {
+  if (qGray(back.rgb()) >= 128) return back.darker(110);
+  return back.value() < 20 ? QColor(24, 24, 28) : back.lighter(130);
+}
+
+QFont pixelFont(const QFont& base, double pixels) {
+  QFont f(base);
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+  return f;
+}
+
+// ---------------------------------------------------------------------------
+
+void ScaleSettings::pull(const ScaledGauge& g) {
+  min = finite(g.positionMin());
+  max = finite(g.positionMax());
+  sectionCount = std::clamp(g.sectionCount(), 0, 5);
+  for (int i = 1; i <= 5; ++i) sectionColor[static_cast<std::size_t>(i)] = g.sectionColor(i);
+  for (int i = 1; i <= 4; ++i) sectionEnd[static_cast<std::size_t>(i)] = finite(g.sectionEnd(i));
+  reverse = g.reverseScale();
+  graduated = g.tickMajorCount() > 0;
+  showTickLabels = g.showTickLabels();
+  back = g.backColor();
+  revision = g.scaleRevision();
+}
+
+double ScaleSettings::fraction(double v) const {
+  const double l = lo(), h = hi();
+  const double f = h > l ? (std::clamp(finite(v), l, h) - l) / (h - l) : 0.0;
+  return reverse ? 1.0 - f : f;
+}
+
+Peg ScaleSettings::peg(double v) const {
+  if (v < lo()) return Peg::Low;
+  if (v > hi()) return Peg::High;
+  return Peg::None;
+}
+
+std::vector<ScaleSettings::Band> ScaleSettings::bands(double from, double to) const {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  std::vector<Band> out;
+  for (int i = 1; i <= sectionCount; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const double start = i == 1 ? -kInf : sectionEnd[k - 1];
+    const double end = i == sectionCount ? kInf : sectionEnd[k];
+    const double a = std::max(start, from), b = std::min(end, to);
+    if (b > a && sectionColor[k] != 0) out.push_back({a, b, sectionColor[k]});
+  }
+  return out;
+}
+
+// ---------------------------------------------------------------------------
+
+void strokeArc(QPainter& p, QPointF c, double r, double a, double span) {
+  QPainterPath path;
+  path.arcMoveTo(circleRect(c, r), a);
+  path.arcTo(circleRect(c, r), a, span);
+  p.drawPath(path);
+}
+
+void drawTextAt(QPainter& p, QPointF centre, const QString& s) {
+  const QFontMetricsF fm(p.font());
+  const double w = fm.horizontalAdvance(s);
+  p.drawText(QRectF(centre.x() - w / 2 - 2, centre.y() - fm.height() / 2, w + 4, fm.height()),
+             Qt::AlignCenter, s);
+}
+
+void fillOutsideCircle(QPainter& p, const QRectF& all, QPointF c, double r, const QColor& back) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  path.addRect(all.adjusted(-1, -1, 1, 1));
+  path.addEllipse(c, r, r);
+  p.fillPath(path, back);
+}
+
+QStaticText& TextCache::entry(const QString& s, const QFont& font) {
+  if (font != font_ || texts_.size() > 256) {
+    texts_.clear();
+    font_ = font;
+  }
+  auto [it, added] = texts_.try_emplace(s.toStdString());
+  if (added) {
+    it->second.setTextFormat(Qt::PlainText);
+    it->second.setText(s);
+    it->second.prepare(QTransform(), font);
+  }
+  return it->second;
+}
+
+QSizeF TextCache::size(const QString& s, const QFont& font) {
+  return entry(s, font).size();
+}
+
+void TextCache::drawCentred(QPainter& p, QPointF centre, const QString& s) {
+  QStaticText& t = entry(s, p.font());
+  const QSizeF sz = t.size();
+  p.drawStaticText(QPointF(centre.x() - sz.width() / 2, centre.y() - sz.height() / 2), t);
+}
+
+void TextCache::drawRightAligned(QPainter& p, double x, double y, const QString& s) {
+  QStaticText& t = entry(s, p.font());
+  const QSizeF sz = t.size();
+  p.drawStaticText(QPointF(x - sz.width(), y - sz.height() / 2), t);
+}
+
+void TurnedTextCache::setLook(const QFont& font, const QColor& colour, qreal ratio) {
+  if (font == font_ && colour == colour_ && ratio == ratio_) return;
+  font_ = font;
+  colour_ = colour;
+  ratio_ = ratio;
+  images_.clear();
+  bytes_ = 0;
+}
+
+const QImage& TurnedTextCache::turned(const QString& text, int step) {
+  const std::string key = text.toStdString() + '@' + std::to_string(step);
+  auto it = images_.find(key);
+  if (it != images_.end()) return it->second;
+  if (bytes_ > kMaxBytes) {
+    images_.clear();
+    bytes_ = 0;
+  }
+  // Room for the text's inked box at any turn.
+  const QFontMetricsF fm(font_);
+  const QRectF ink = fm.tightBoundingRect(text);
+  const int side = static_cast<int>(std::ceil(std::hypot(ink.width(), ink.height()))) + 4;
+  QImage image(QSize(side, side) * ratio_, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio_);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setFont(font_);
+  p.setPen(colour_);
+  p.translate(side / 2.0, side / 2.0);
+  p.rotate(step * kStep);
+  drawTextAt(p, QPointF(0, 0), text);
+  p.end();
+  bytes_ += static_cast<std::size_t>(image.sizeInBytes());
+  return images_.emplace(key, std::move(image)).first->second;
+}
+
+void TurnedTextCache::draw(QPainter& p, QPointF centre, const QString& text, double angle) {
+  double a = std::fmod(angle, 360.0);
+  if (a < 0) a += 360;
+  const int step = static_cast<int>(std::lround(a / kStep)) % (360 / kStep);
+  const QImage& image = turned(text, step);
+  const QSizeF size = image.deviceIndependentSize();
+  p.drawImage(QPointF(std::round(centre.x() - size.width() / 2), std::round(centre.y() - size.height() / 2)), image);
+}
+
+// ---------------------------------------------------------------------------
+
+void drawPointer(QPainter& p, const QPointF* points, int count, const QColor& colour, bool pegged) {
+  if (pegged) {
+    p.setPen(QPen(colour, 2));
+    p.setBrush(outlineColor());
+  } else {
+    p.setPen(QPen(outlineColor(), 1));
+    p.setBrush(colour);
+  }
+  p.drawPolygon(points, count);
+}
+
+void drawPegArrow(QPainter& p, QPointF baseA, QPointF baseB, QPointF tip, const QColor& colour) {
+  const QPointF arrow[3] = {baseA, baseB, tip};
+  p.setPen(QPen(outlineColor(), 1));
+  p.setBrush(colour);
+  p.drawPolygon(arrow, 3);
+}
+
+QString headingLabel(int degrees, bool tens) {
+  switch (degrees) {
+    case 0:
+      return QStringLiteral("N");
+    case 90:
+      return QStringLiteral("E");
+    case 180:
+      return QStringLiteral("S");
+    case 270:
+      return QStringLiteral("W");
+    default:
+      return QString::number(tens ? degrees / 10 : degrees);
+  }
+}
+
+void drawNeedle(QPainter& p, QPointF c, double r, double angle, double length, double width,
+                const QColor& colour, bool pegged) {
+  if (!pegged) {
+    QPen pen(colour, std::max(2.0, width));
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    p.drawLine(polar(c, -r * 0.12, angle), polar(c, length, angle));
+    return;
+  }
+  // Hollow: the needle's outline, as wide as a needle that reads.
+  const double half = std::max(2.5, width / 2 + 1);
+  const QPointF tail = polar(c, -r * 0.12, angle), tip = polar(c, length, angle);
+  const QPointF side = polar(QPointF(0, 0), half, angle + 90);
+  const QPointF shape[4] = {tail + side, tip + side, tip - side, tail - side};
+  p.setPen(QPen(colour, 1.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawPolygon(shape, 4);
+}
+
+void drawHub(QPainter& p, QPointF c, double r) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(150, 150, 150));
+  p.drawEllipse(c, std::max(2.0, r * 0.08), std::max(2.0, r * 0.08));
+}
+
+Graduations dialGraduations(double from, double to, double sweep, double labelRadius, const QFont& font,
+                            bool labelled) {
+  const QFontMetricsF fm(font);
+  GraduationRequest r;
+  r.from = from;
+  r.to = to;
+  r.length = labelRadius * std::fabs(sweep) * 3.14159265358979323846 / 180.0;
+  if (labelled)
+    r.labelExtent = [&fm](std::string_view s) {
+      return std::max(fm.horizontalAdvance(toQString(s)), fm.height() * 0.8);
+    };
+  r.labelGap = fm.height() * 0.5;
+  r.minMajorSpacing = fm.height() * 2.2;
+  r.minMinorSpacing = 5;
+  r.countHundreds = true;
+  return graduate(r);
+}
+
+QPointF dialLabelCentre(QPointF c, double inner, double gap, double angle, QSizeF box) {
+  const double a = angle * 3.14159265358979323846 / 180.0;
+  const double radialHalf = std::fabs(std::cos(a)) * box.width() / 2 + std::fabs(std::sin(a)) * box.height() / 2;
+  return polar(c, std::max(0.0, inner - gap - radialHalf), angle);
+}
+
+}  // namespace platform::qt
