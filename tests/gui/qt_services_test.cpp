@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -221,6 +222,37 @@ TEST_F(LoopStatsHook, CountsFromTheStartInTheRunningLoopAndReportsAHoldUp) {
   EXPECT_EQ(longestLateLine, figures["max_late_ms"]);
   EXPECT_LE(figures["p99_late_ms"], figures["max_late_ms"]);
   EXPECT_EQ(figures.count("max_busy_cpu_ms"), 1u);
+}
+
+// Each write puts a whole new file in place: a reader that opened the file
+// before keeps reading the whole of what it opened, and nothing is left
+// aside.
+TEST_F(LoopStatsHook, EachWriteSwapsAWholeFileIntoPlace) {
+  set("TALBREN_LOOP_STATS");
+  const auto stats = LoopStats::fromEnvironment([] { return true; });
+  ASSERT_NE(stats, nullptr);
+  QEventLoop loop;
+  QTimer step;
+  std::int64_t until = 0;
+  QObject::connect(&step, &QTimer::timeout, [&] {
+    if (stats->counting() && stats->ticks() >= until) loop.exit(0);
+  });
+  step.start(5);
+  QTimer::singleShot(30000, [&] { loop.exit(1); });
+  ASSERT_EQ(loop.exec(), 0) << "the hook did not begin counting";
+  stats->write();
+  const std::string first = readFile(path);
+  std::ifstream before(path.toStdString(), std::ios::binary);
+  ASSERT_TRUE(before.is_open());
+
+  until = stats->ticks() + 2;
+  ASSERT_EQ(loop.exec(), 0) << "the hook did not count two more ticks";
+  stats->write();
+  const std::string second = readFile(path);
+  EXPECT_NE(second, first);
+  EXPECT_NE(second.find("ticks " + std::to_string(stats->ticks()) + "\n"), std::string::npos) << second;
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(before), {}), first);
+  EXPECT_FALSE(std::ifstream(path.toStdString() + ".new").is_open());
 }
 
 TEST(QtFileDialogsTest, FiltersConvertToQtForm) {
