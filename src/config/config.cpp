@@ -8,7 +8,6 @@
 namespace config {
 
 Config::Config(App& app) : app_(app) {}
-Config::~Config() = default;
 
 void Config::wire(ScreenId id) {
   if (id == ScreenId::Form1) app_.form1().UpdateNow.onClick = [this] { UpdateNow_Click(); };

@@ -21,7 +21,6 @@ std::string settingsText(std::string_view speed, std::string_view parity, std::s
 class Config {
  public:
   explicit Config(App& app);
-  ~Config();
   void wire(ScreenId id);
 
   // Saves when SaveConfigRequest is set, then loads when LoadConfigRequest is

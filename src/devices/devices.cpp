@@ -21,11 +21,7 @@ Devices::~Devices() = default;
 
 void Devices::wire(ScreenId id) {
   links_->wire(id);
-  efis_->wire(id);
   modeC_->wire(id);
-  dynon_->wire(id);
-  grandRapids_->wire(id);
-  gps_->wire(id);
 }
 
 }  // namespace devices

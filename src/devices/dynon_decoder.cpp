@@ -28,7 +28,6 @@ constexpr std::size_t kLiveActivityLength = 110;
 DynonDecoder::DynonDecoder(App& app)
     : app_(app), remembered_(std::make_unique<dynon::RememberedCaptions>()) {}
 DynonDecoder::~DynonDecoder() = default;
-void DynonDecoder::wire(ScreenId) {}
 
 bool DynonDecoder::englishUnits() {
   settings::Form2& s = app_.form2();

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "app/screen_id.h"
 
 class App;
 
@@ -19,7 +18,6 @@ class DynonDecoder {
  public:
   explicit DynonDecoder(App& app);
   ~DynonDecoder();
-  void wire(ScreenId id);
 
   // Decodes EMSLine as a Dynon engine record into the engine data screen. A
   // failing step ends the record: on the live port the engine link goes stale

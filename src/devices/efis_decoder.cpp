@@ -44,8 +44,6 @@ float scaled(float v, double factor) {
 }  // namespace
 
 EfisDecoder::EfisDecoder(App& app) : app_(app) {}
-EfisDecoder::~EfisDecoder() = default;
-void EfisDecoder::wire(ScreenId) {}
 
 void EfisDecoder::ParseEFISData() {
   parse(true);

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "app/screen_id.h"
 
 class App;
 
@@ -12,8 +11,6 @@ namespace devices {
 class EfisDecoder {
  public:
   explicit EfisDecoder(App& app);
-  ~EfisDecoder();
-  void wire(ScreenId id);
 
   // Decodes EFISLine, then runs the real-time record step and the immediate
   // displays.

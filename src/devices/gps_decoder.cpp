@@ -29,7 +29,6 @@ struct SentenceCase {
 
 GpsDecoder::GpsDecoder(App& app) : app_(app), memo_(std::make_unique<gps::Memos>()) {}
 GpsDecoder::~GpsDecoder() = default;
-void GpsDecoder::wire(ScreenId) {}
 
 void GpsDecoder::ParseGPSSentence() {
   using namespace gps;

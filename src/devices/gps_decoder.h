@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/screen_id.h"
 #include "platform/controls.h"
 #include "platform/vb.h"
 
@@ -24,7 +23,6 @@ class GpsDecoder {
  public:
   explicit GpsDecoder(App& app);
   ~GpsDecoder();
-  void wire(ScreenId id);
 
   // Decodes GPSLine: the sentence's own case (chosen by its first six
   // characters), its activity counter, then the readouts common to every line.

@@ -264,7 +264,6 @@ void showGauges(screens::Form11& g, const FrameValues& v, GrFrameTexts& t,
 
 GrandRapidsDecoder::GrandRapidsDecoder(App& app) : app_(app) {}
 GrandRapidsDecoder::~GrandRapidsDecoder() = default;
-void GrandRapidsDecoder::wire(ScreenId) {}
 
 void GrandRapidsDecoder::ParseEMSGrandRapidsData() {
   if (!texts_) texts_ = std::make_unique<GrFrameTexts>();

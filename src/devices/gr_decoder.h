@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "app/screen_id.h"
 
 class App;
 
@@ -15,7 +14,6 @@ class GrandRapidsDecoder {
  public:
   explicit GrandRapidsDecoder(App& app);
   ~GrandRapidsDecoder();
-  void wire(ScreenId id);
 
   // Decodes EMSBytes into the Grand Rapids data screen and gauge screen.
   void ParseEMSGrandRapidsData();

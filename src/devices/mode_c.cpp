@@ -28,7 +28,6 @@ constexpr int kCorrectionRows = 18;
 }  // namespace
 
 ModeC::ModeC(App& app) : app_(app) {}
-ModeC::~ModeC() = default;
 
 void ModeC::wire(ScreenId id) {
   if (id == ScreenId::Form1) app_.form1().ModeCGrayCode.onClick = [this] { ModeCGrayCode_Click(); };

@@ -15,7 +15,6 @@ namespace devices {
 class ModeC {
  public:
   explicit ModeC(App& app);
-  ~ModeC();
   void wire(ScreenId id);
 
   void LoadModeCTable();

@@ -500,6 +500,7 @@ void ListView::clearItems() {
   itemsChanged();
 }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 void ListView::sortNow() {
   const std::size_t n = items_.size();
   if (n < 2) return;

@@ -95,6 +95,7 @@ struct Token {
 
 // Splits a date-time pattern into tokens; letter runs longer than a token are
 // split into several tokens (four y give the full year, two the short one).
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::vector<Token> tokenize(std::string_view pattern) {
   std::vector<Token> tokens;
   std::size_t i = 0;
@@ -186,6 +187,7 @@ int dayOfWeek(const DateTime& t) {
   return static_cast<int>(z >= -4 ? (z + 4) % 7 : (z + 5) % 7 + 6);
 }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::string formatDateTime(const DateTime& t, std::string_view pattern) {
   const std::vector<Token> tokens = tokenize(pattern);
   std::string out;
@@ -254,6 +256,7 @@ std::string formatDateTime(const DateTime& t, std::string_view pattern) {
   return out;
 }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::optional<DateTime> parseMonthDayYearTime(std::string_view text) {
   std::size_t i = 0;
   auto skipBlanks = [&] {

@@ -61,6 +61,7 @@ std::string graduationLabel(double value, double step, double factor) {
   return formatNumber(value / factor, decimalsPattern(decimalsOf(step / factor)));
 }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 Graduations graduate(const GraduationRequest& r) {
   Graduations g;
   if (!std::isfinite(r.from) || !std::isfinite(r.to)) return g;

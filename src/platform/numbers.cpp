@@ -319,6 +319,7 @@ char digitAt(const Decimal& d, int index) {
   return d.digits[static_cast<std::size_t>(index)];
 }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::string formatDecimal(Decimal d, std::string_view pattern) {
   const std::size_t pointAt = pattern.find('.');
   const std::string_view intPat = pattern.substr(0, pointAt);
@@ -484,6 +485,7 @@ bool readPlainNumber(const char* p, const char* end, double& value) {
 
 // readNumber from the first character after the sign: blanks inside the
 // number, many digits, a power of ten beyond the exact ones.
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 [[gnu::noinline]] double readGeneralNumber(const char* p, const char* end, bool negative) {
   char digits[kMaxReadDigits + 1];
   int count = 0;        // significant digits kept
@@ -581,10 +583,10 @@ std::uint64_t readHex(std::string_view text, int* digits) {
   static constexpr std::array<std::int8_t, 256> kHexDigit = [] {
     std::array<std::int8_t, 256> t{};
     t.fill(-1);
-    for (int c = 0; c < 10; ++c) t[static_cast<std::size_t>('0' + c)] = static_cast<std::int8_t>(c);
-    for (int c = 0; c < 6; ++c) {
-      t[static_cast<std::size_t>('A' + c)] = static_cast<std::int8_t>(10 + c);
-      t[static_cast<std::size_t>('a' + c)] = static_cast<std::int8_t>(10 + c);
+    for (std::size_t c = 0; c < 10; ++c) t['0' + c] = static_cast<std::int8_t>(c);
+    for (std::size_t c = 0; c < 6; ++c) {
+      t['A' + c] = static_cast<std::int8_t>(10 + c);
+      t['a' + c] = static_cast<std::int8_t>(10 + c);
     }
     return t;
   }();
@@ -592,7 +594,7 @@ std::uint64_t readHex(std::string_view text, int* digits) {
   int n = 0;
   for (char c : text) {
     if (n == 16) break;
-    const int d = kHexDigit[static_cast<unsigned char>(c)];
+    const std::int8_t d = kHexDigit[static_cast<unsigned char>(c)];
     if (d < 0) break;
     v = (v << 4) | static_cast<std::uint64_t>(d);
     ++n;

@@ -6,6 +6,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -165,6 +166,13 @@ std::string numberTextGeneral(float v);
 
 // Appends v in upper-case hexadecimal digits, at least minDigits of them
 // (leading zeros fill up): 254 gives "FE", 0 gives "0", 5 with two digits "05".
+// Whether a finite double lies beyond what a single can hold (an infinity or
+// NaN is not: it converts to a single of its own kind).
+inline bool beyondSingle(double v) {
+  constexpr double kLargestSingle = std::numeric_limits<float>::max();
+  return v > kLargestSingle || v < -kLargestSingle;
+}
+
 inline constexpr char kHexDigits[] = "0123456789ABCDEF";
 void appendHexDigits(std::string& out, std::uint64_t v, int minDigits);
 inline void appendHex(std::string& out, std::uint64_t v, int minDigits = 1) {

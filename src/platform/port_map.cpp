@@ -97,6 +97,7 @@ std::string PortMap::devicePath(int n) const {
   return fixedDevicePath(n);
 }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::vector<int> PortMap::availablePorts() const {
   std::set<int> candidates;
   for (int n = 1; n <= kFixedPorts; ++n) candidates.insert(n);

@@ -22,7 +22,7 @@ class EventHold;
 // 64 KiB of its run, and complete chunks are never dropped.
 class SerialChunker {
  public:
-  static constexpr std::size_t kMaxBuffer = 64 * 1024;
+  static constexpr std::size_t kMaxBuffer = std::size_t{64} * 1024;
   void setDelimiter(std::string_view delimiter);
   const std::string& delimiter() const { return delimiter_; }
   void append(std::string_view bytes);

@@ -32,7 +32,7 @@ TimeZoneInformation SystemClock::timeZone() const {
   bool haveStd = cur.tm_isdst <= 0, haveDst = cur.tm_isdst > 0;
   long stdOffset = haveStd ? cur.tm_gmtoff : 0;
   long dstOffset = haveDst ? cur.tm_gmtoff : 0;
-  constexpr time_t kWeek = 7 * 24 * 3600;
+  constexpr time_t kWeek = time_t{7} * 24 * 3600;
   for (int k = 1; k <= 27 && !(haveStd && haveDst); ++k) {
     for (time_t t : {now + k * kWeek, now - k * kWeek}) {
       tm probe{};

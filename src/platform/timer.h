@@ -39,6 +39,7 @@ class Timer {
 
   // Scheduler bookkeeping.
   std::int64_t dueAt = 0;
+  std::uint64_t armedAs = 0;  // order of arming, for ties at one instant
   void* schedulerData = nullptr;
 
  private:

@@ -11,7 +11,7 @@ void VirtualScheduler::timerChanged(Timer& t) {
   if (std::find(timers_.begin(), timers_.end(), &t) == timers_.end()) timers_.push_back(&t);
   t.dueAt = now_ + t.interval();
   // The arming order breaks ties between timers due at the same instant.
-  t.schedulerData = reinterpret_cast<void*>(static_cast<std::uintptr_t>(++armSeq_));
+  t.armedAs = ++armSeq_;
 }
 
 void VirtualScheduler::timerRemoved(Timer& t) {
@@ -37,8 +37,7 @@ Timer* VirtualScheduler::nextDue(std::int64_t upTo) {
   for (Timer* t : timers_) {
     if (!t->active() || t->running() || t->dueAt > upTo) continue;
     if (!best || t->dueAt < best->dueAt ||
-        (t->dueAt == best->dueAt &&
-         reinterpret_cast<std::uintptr_t>(t->schedulerData) < reinterpret_cast<std::uintptr_t>(best->schedulerData)))
+        (t->dueAt == best->dueAt && t->armedAs < best->armedAs))
       best = t;
   }
   return best;

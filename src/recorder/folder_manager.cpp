@@ -184,6 +184,7 @@ void FolderManager::PurgeFilesButton_Click() {
   SortColumn = 1;
   SortColumns();
   std::vector<PurgeLimit> limits;
+  limits.reserve(std::size(kClassRows));
   for (const ClassRow& row : kClassRows)
     limits.push_back({row.type, platform::readNumber((f.*row.limit).caption()),
                       platform::readNumber((f.*row.size).caption()), row.unit});

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "app/app.h"
 #include "devices/engine_limits.h"
@@ -38,7 +37,7 @@ static_assert(kEGT1 + 6 == DynonGauges::kReadings);
 // A number read back from a caption, in single precision; a value that a
 // single cannot hold is an overflow.
 float single(double v) {
-  if (std::isfinite(v) && std::fabs(v) > std::numeric_limits<float>::max())
+  if (platform::beyondSingle(v))
     throw platform::RunError(platform::err::Overflow, "Overflow");
   return static_cast<float>(v);
 }
@@ -57,8 +56,6 @@ std::array<Shown, 6> egtShown = chtShown;
 }  // namespace
 
 DynonGauges::DynonGauges(App& app) : app_(app) {}
-DynonGauges::~DynonGauges() = default;
-void DynonGauges::wire(ScreenId) {}
 
 bool DynonGauges::englishUnits() {
   settings::Form2& s = app_.form2();

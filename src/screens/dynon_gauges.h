@@ -4,7 +4,6 @@
 #include <array>
 #include <cstddef>
 
-#include "app/screen_id.h"
 #include "screens/setup_support.h"
 
 class App;
@@ -14,8 +13,6 @@ namespace screens {
 class DynonGauges {
  public:
   explicit DynonGauges(App& app);
-  ~DynonGauges();
-  void wire(ScreenId id);
 
   // Reads the engine data screen's captions back and drives the gauges. It
   // has no error handling of its own: a failure (an EGT pointer beyond the

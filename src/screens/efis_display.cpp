@@ -55,7 +55,6 @@ float EfisDisplay::Window::circularMean(float newest) const {
 }
 
 EfisDisplay::EfisDisplay(App& app) : app_(app) {}
-EfisDisplay::~EfisDisplay() = default;
 
 void EfisDisplay::wire(ScreenId id) {
   if (id != ScreenId::Form1) return;

@@ -13,7 +13,6 @@ namespace screens {
 class EfisDisplay {
  public:
   explicit EfisDisplay(App& app);
-  ~EfisDisplay();
   void wire(ScreenId id);
 
   // Writes the EFIS values to the main window's readouts.

@@ -21,7 +21,8 @@ constexpr int kBottom = 5760;
 constexpr int kPlotCentreX = 1515, kPlotCentreY = 1635;
 constexpr double kTwipsPerDegree = 14.17;
 constexpr int ringRadius(int zenithDegrees) {
-  return static_cast<int>(zenithDegrees * kTwipsPerDegree + 0.5);
+  // Zenith distances are never negative, so adding a half rounds.
+  return static_cast<int>(zenithDegrees * kTwipsPerDegree + 0.5);  // NOLINT(bugprone-incorrect-roundings)
 }
 constexpr int kHorizon = ringRadius(90);
 constexpr int kZenithLeft = 1395, kZenithTop = 1515;  // a marker's corner at the plot centre

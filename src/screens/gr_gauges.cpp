@@ -12,8 +12,6 @@
 namespace screens {
 
 GrGauges::GrGauges(App& app) : app_(app) {}
-GrGauges::~GrGauges() = default;
-void GrGauges::wire(ScreenId) {}
 
 void GrGauges::Update_Form11_data() {
   settings::form13& f = app_.form13();

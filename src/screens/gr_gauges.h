@@ -1,7 +1,6 @@
 #pragma once
 // The Grand Rapids engine gauge screen set-up.
 
-#include "app/screen_id.h"
 
 class App;
 
@@ -10,8 +9,6 @@ namespace screens {
 class GrGauges {
  public:
   explicit GrGauges(App& app);
-  ~GrGauges();
-  void wire(ScreenId id);
 
   // Dial marks, scales, visibility, cylinders and the shared engine limits.
   void Update_Form11_data();

@@ -45,7 +45,6 @@ bool colourOfWord(std::string_view word, platform::OleColor& colour) {
 }  // namespace
 
 ScreenSetups::ScreenSetups(App& app) : app_(app) {}
-ScreenSetups::~ScreenSetups() = default;
 
 void ScreenSetups::wire(ScreenId id) {
   if (id != ScreenId::form21) return;

@@ -13,7 +13,6 @@ namespace screens {
 class ScreenSetups {
  public:
   explicit ScreenSetups(App& app);
-  ~ScreenSetups();
   void wire(ScreenId id);
 
   // The EFIS screen: unit captions, the vertical speed scale, the airspeed

@@ -17,8 +17,6 @@ Screens::~Screens() = default;
 
 void Screens::wire(ScreenId id) {
   efis_->wire(id);
-  dynon_->wire(id);
-  grandRapids_->wire(id);
   setups_->wire(id);
 }
 

@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "app/app.h"
@@ -35,7 +34,7 @@ float egtToCHTScale(const settings::form13& l) {
   const double range = readLimit(l.EGTMax) - readLimit(l.EGTMin);
   if (range == 0) return 0;
   const double scale = (readLimit(l.CHTMax) - readLimit(l.CHTMin)) / range;
-  if (!std::isfinite(scale) || std::fabs(scale) > std::numeric_limits<float>::max()) return 0;
+  if (!std::isfinite(scale) || platform::beyondSingle(scale)) return 0;
   return static_cast<float>(scale);
 }
 

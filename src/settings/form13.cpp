@@ -43,6 +43,7 @@ constexpr std::string_view kFilterTip =
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 form13::form13(platform::Scheduler& /*scheduler*/)
     : platform::Screen("form13", "COMM PORT and CONFIGURATION SETTINGS") {
   setSize(kWidth, kHeight);

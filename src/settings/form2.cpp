@@ -116,6 +116,7 @@ void layoutPortGroup(const PortGroup& g) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 Form2::Form2(platform::Scheduler& /*scheduler*/)
     : platform::Screen("Form2", "COMM PORT and CONFIGURATION SETTINGS") {
   setSize(kWidth, kHeight);

@@ -126,6 +126,7 @@ class BarWidget : public GaugeWidget {
 
   double along(double v) const { return scale_.fraction(v) * lay_.length; }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
   void paintStatic(QPainter& p) override {
     const QColor back = toQColor(scale_.back);
     const QColor ink = contrastTo(back);

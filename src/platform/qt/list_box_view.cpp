@@ -70,9 +70,7 @@ void VirtualList::scrollToRow(int row, bool atTop) {
   if (row < 0 || row >= rows_) return;
   QScrollBar* v = verticalScrollBar();
   const int visible = visibleRows();
-  if (atTop)
-    v->setValue(row);
-  else if (row < v->value())
+  if (atTop || row < v->value())
     v->setValue(row);
   else if (row >= v->value() + visible)
     v->setValue(row - visible + 1);

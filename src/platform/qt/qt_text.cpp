@@ -36,16 +36,16 @@ QString resolveFamily(const std::string& name) {
   if (it != cache.constEnd()) return *it;
   QString family;
   const QString lower = wanted.toLower();
-  if (lower == QLatin1String("ms sans serif") || lower.isEmpty()) {
-    family = QApplication::font().family();
-  } else if (QFontDatabase::hasFamily(wanted)) {
-    family = wanted;
-  } else if (lower.contains(QLatin1String("courier")) || lower.contains(QLatin1String("mono")) ||
-             lower.contains(QLatin1String("console")) || lower.contains(QLatin1String("fixed"))) {
-    family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-  } else {
-    family = QApplication::font().family();
+  // The design's default face, and any face this system lacks that is not a
+  // fixed-pitch one, become the application's own font.
+  if (lower != QLatin1String("ms sans serif") && !lower.isEmpty()) {
+    if (QFontDatabase::hasFamily(wanted))
+      family = wanted;
+    else if (lower.contains(QLatin1String("courier")) || lower.contains(QLatin1String("mono")) ||
+             lower.contains(QLatin1String("console")) || lower.contains(QLatin1String("fixed")))
+      family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
   }
+  if (family.isEmpty()) family = QApplication::font().family();
   cache.insert(wanted, family);
   return family;
 }
