@@ -59,6 +59,44 @@ std::int64_t steadyMilliseconds() {
       .count();
 }
 
+// Clicks the control named <screen>.<control>, if there is one.
+void clickControl(App& app, const std::string& target) {
+  const std::size_t dot = target.find('.');
+  if (dot == std::string::npos) return;
+  for (ScreenId id : kAllScreens) {
+    if (target.compare(0, dot, screenName(id)) != 0) continue;
+    if (platform::Control* c = app.screen(id).findControl(target.substr(dot + 1))) c->click();
+  }
+}
+
+// Test hooks on the start sequence, each active only when its variable is
+// set; each runs with the start-up delay's own handler.
+void installStartHooks(App& app) {
+  platform::Timer& startupDelay = app.form1().StartupDelay;
+  // TALBREN_START_SCREEN=<0..5> chooses the start screen as the
+  // configuration's start-screen setting does, so a test need not write a
+  // configuration file. It is set as the start sequence begins, so it wins
+  // over the file however long the load sequence takes.
+  if (const char* start = std::getenv("TALBREN_START_SCREEN"); start && *start) {
+    const double option = platform::readNumber(start);
+    if (option >= 0 && option <= 5)
+      startupDelay.onTick = [&app, index = platform::toInt16(option), tick = startupDelay.onTick] {
+        app.form2().StartupDisplayScreen[index].setValue(true);
+        if (tick) tick();
+      };
+  }
+  // TALBREN_START_CLICK=<screen>.<control> clicks that control once the
+  // start screen is on view, as the user would: Form1.Command4 (ENGINE
+  // INSTRUMENTS) opens the gauge screen of the engine monitor type, which no
+  // start-screen option shows for a Grand Rapids monitor.
+  if (const char* click = std::getenv("TALBREN_START_CLICK"); click && *click) {
+    startupDelay.onTick = [&app, target = std::string(click), tick = startupDelay.onTick] {
+      if (tick) tick();
+      clickControl(app, target);
+    };
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,33 +127,7 @@ int main(int argc, char** argv) {
   std::atexit(writeBufferedOnTheWayOut);
   // Test hooks, each active only when its variable is set.
   platform::Timer& startupDelay = app.form1().StartupDelay;
-  // TALBREN_START_SCREEN=<0..5> chooses the start screen as the
-  // configuration's start-screen setting does, so a test need not write a
-  // configuration file. It is set as the start sequence begins, so it wins
-  // over the file however long the load sequence takes.
-  if (const char* start = std::getenv("TALBREN_START_SCREEN"); start && *start) {
-    const double option = platform::readNumber(start);
-    if (option >= 0 && option <= 5)
-      startupDelay.onTick = [&app, index = platform::toInt16(option), tick = startupDelay.onTick] {
-        app.form2().StartupDisplayScreen[index].setValue(true);
-        if (tick) tick();
-      };
-  }
-  // TALBREN_START_CLICK=<screen>.<control> clicks that control once the
-  // start screen is on view, as the user would: Form1.Command4 (ENGINE
-  // INSTRUMENTS) opens the gauge screen of the engine monitor type, which no
-  // start-screen option shows for a Grand Rapids monitor.
-  if (const char* click = std::getenv("TALBREN_START_CLICK"); click && *click) {
-    startupDelay.onTick = [&app, target = std::string(click), tick = startupDelay.onTick] {
-      if (tick) tick();
-      const std::size_t dot = target.find('.');
-      if (dot == std::string::npos) return;
-      for (ScreenId id : kAllScreens) {
-        if (target.compare(0, dot, screenName(id)) != 0) continue;
-        if (platform::Control* c = app.screen(id).findControl(target.substr(dot + 1))) c->click();
-      }
-    };
-  }
+  installStartHooks(app);
   // TALBREN_LOOP_STATS=<file> measures how long the running event loop is
   // ever held up (platform/qt/loop_stats.h), from the end of the start
   // sequence on: the start-up delay has ticked and its handler has returned.
