@@ -78,8 +78,9 @@ inline std::string efisCapture() {
 inline std::string dynonCsv() {
   return generate("dynon_500MB.csv", [](std::uint64_t i, std::string& out) {
     if (i == 0) {
-      out += "Session Time,System Time,Pitch,Roll,Heading,Airspeed,Altitude,Vertical Speed,OAT,\"EMS raw data\","
-             "RPM,Manifold,Oil Pressure,Oil Temperature,Fuel Flow,Fuel Pressure,Volts,Amps\r\n";
+      out +=
+          "Session Time,System Time,Pitch,Roll,Heading,Airspeed,Altitude,Vertical Speed,OAT,\"EMS raw data\","
+          "RPM,Manifold,Oil Pressure,Oil Temperature,Fuel Flow,Fuel Pressure,Volts,Amps\r\n";
       return;
     }
     const auto s = static_cast<int>(i / 16 % 86400);
@@ -89,8 +90,10 @@ inline std::string dynonCsv() {
     out += ':';
     twoDigits(out, s % 60);
     out += ",1224456789.25,-5.3,-12.7,123,99.9,3280.8,120,21.5,\"$5";
-    out += "XX0C1E2D2D01DF00D4004800DCFFE00A8C00C80238012001180019FFF88000015E5505645785795DC5DD17C1A91AA1C21C319005"
-           "00C350001234";
+    out +=
+        "XX0C1E2D2D01DF00D4004800DCFFE00A8C00C80238012001180019FFF88000015E5505645785795DC5DD17C1A91AA1C21C31"
+        "9005"
+        "00C350001234";
     out += "\",2700,29.9,45,212,12.5,4.5,13.8,-2\r\n";
   });
 }
@@ -113,6 +116,8 @@ inline long statusKb(const std::string& key) {
 }
 
 // Starts the peak resident size (VmHWM) again from the present one.
-inline void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+inline void resetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 }  // namespace benchfiles

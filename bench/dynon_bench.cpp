@@ -125,7 +125,8 @@ std::vector<std::string> flight(std::string (*record)(const Engine&, int)) {
 
 std::vector<std::string> noise(std::string (*record)(const Engine&, int)) {
   std::vector<std::string> records;
-  for (int i = 0; i < 4096; ++i) records.push_back(record(Noise(static_cast<std::uint32_t>(i) * 2654435761u), i));
+  for (int i = 0; i < 4096; ++i)
+    records.push_back(record(Noise(static_cast<std::uint32_t>(i) * 2654435761u), i));
   return records;
 }
 

@@ -63,8 +63,12 @@ void run(benchmark::State& state, bool realTimeDisplays) {
   state.SetItemsProcessed(state.iterations());
 }
 
-void EfisDecode(benchmark::State& state) { run(state, false); }
-void EfisDecodeAndShow(benchmark::State& state) { run(state, true); }
+void EfisDecode(benchmark::State& state) {
+  run(state, false);
+}
+void EfisDecodeAndShow(benchmark::State& state) {
+  run(state, true);
+}
 
 BENCHMARK(EfisDecode);
 BENCHMARK(EfisDecodeAndShow);

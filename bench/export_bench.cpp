@@ -138,8 +138,12 @@ void run(benchmark::State& state, bool efis) {
   if (!f.platform.messages.shown.empty()) state.SkipWithError(f.platform.messages.shown[0].text.c_str());
 }
 
-void ExportEfis(benchmark::State& state) { run(state, true); }
-void ExportDynon(benchmark::State& state) { run(state, false); }
+void ExportEfis(benchmark::State& state) {
+  run(state, true);
+}
+void ExportDynon(benchmark::State& state) {
+  run(state, false);
+}
 
 void ExportMemory(benchmark::State& state) {
   const auto count = static_cast<int>(state.range(0));

@@ -79,8 +79,12 @@ void load(benchmark::State& state, const std::string& path, bool efis) {
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes) * state.iterations());
 }
 
-void EfisCaptureLoad(benchmark::State& state) { load(state, benchfiles::efisCapture(), true); }
-void DynonCsvLoad(benchmark::State& state) { load(state, benchfiles::dynonCsv(), false); }
+void EfisCaptureLoad(benchmark::State& state) {
+  load(state, benchfiles::efisCapture(), true);
+}
+void DynonCsvLoad(benchmark::State& state) {
+  load(state, benchfiles::dynonCsv(), false);
+}
 
 void PlaybackStep(benchmark::State& state) {
   Fixture& f = fixture();

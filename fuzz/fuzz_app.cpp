@@ -34,17 +34,31 @@ Program& program() {
 
 }  // namespace
 
-App& app() { return *program().app; }
-const std::string& programDir() { return program().programDir.path(); }
-const std::string& homeDir() { return program().homeDir.path(); }
+App& app() {
+  return *program().app;
+}
+const std::string& programDir() {
+  return program().programDir.path();
+}
+const std::string& homeDir() {
+  return program().homeDir.path();
+}
 
 void selectUnits(App& a, Units units) {
   settings::Form2& s = a.form2();
   switch (units) {
-    case Units::Knots: s.UnitsKnots.setValue(true); break;
-    case Units::Miles: s.UnitMiles.setValue(true); break;
-    case Units::KiloMeters: s.UnitKiloMeters.setValue(true); break;
-    case Units::Meters: s.UnitsMeter.setValue(true); break;
+    case Units::Knots:
+      s.UnitsKnots.setValue(true);
+      break;
+    case Units::Miles:
+      s.UnitMiles.setValue(true);
+      break;
+    case Units::KiloMeters:
+      s.UnitKiloMeters.setValue(true);
+      break;
+    case Units::Meters:
+      s.UnitsMeter.setValue(true);
+      break;
   }
 }
 

@@ -24,7 +24,9 @@ const std::string& homeDir();
 // The settings that steer the decoders, chosen by the bits of one byte.
 enum class Units { Knots, Miles, KiloMeters, Meters };
 void selectUnits(App& a, Units units);
-inline Units unitsOf(std::uint8_t bits) { return static_cast<Units>(bits & 3U); }
+inline Units unitsOf(std::uint8_t bits) {
+  return static_cast<Units>(bits & 3U);
+}
 
 // Every data age back to stale, as after start-up, so an input never relies
 // on the links' health the inputs before it left.

@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fault("a CSV log read in small pieces gave other records");
   } else {
     const std::vector<std::string> lines = testsupport::linesByTheRule(bytes);
-    if (store.count() != static_cast<std::int32_t>(lines.size())) fault("a line file gave another record count");
+    if (store.count() != static_cast<std::int32_t>(lines.size()))
+      fault("a line file gave another record count");
     for (std::size_t i = 0; i < lines.size(); ++i)
       if (store.record(static_cast<std::int32_t>(i)) != lines[i]) fault("a line file gave another record");
   }

@@ -84,8 +84,8 @@ class Model {
   }
   std::string delimiter_ = "\r";
   std::string held_;
-  std::size_t taken_ = 0;           // bytes of held_ already taken
-  std::vector<std::size_t> ends_;   // chunk ends, those from head_ on not yet taken
+  std::size_t taken_ = 0;          // bytes of held_ already taken
+  std::vector<std::size_t> ends_;  // chunk ends, those from head_ on not yet taken
   std::size_t head_ = 0;
 };
 

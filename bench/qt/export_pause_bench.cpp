@@ -24,7 +24,6 @@
 
 #include "app/app.h"
 #include "bench_files.h"
-#include "qt/qt_bench_main.h"
 #include "platform/qt/qt_scheduler.h"
 #include "platform/qt/qt_serial.h"
 #include "platform/qt/screen_window.h"
@@ -32,6 +31,7 @@
 #include "platform/qt/ui_host.h"
 #include "platform/system_clock.h"
 #include "platform/timer.h"
+#include "qt/qt_bench_main.h"
 #include "recorder/export.h"
 #include "recorder/loaders.h"
 #include "recorder/recorder.h"
@@ -154,8 +154,8 @@ void ExportCancel(benchmark::State& state) {
       clicked = clock.elapsed();
       QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                         Qt::NoModifier);
-      QMouseEvent release(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                          Qt::NoModifier);
+      QMouseEvent release(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), Qt::LeftButton,
+                          Qt::NoButton, Qt::NoModifier);
       QApplication::sendEvent(button, &press);
       QApplication::sendEvent(button, &release);
     });
@@ -171,4 +171,6 @@ BENCHMARK(ExportCancel)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+  return runQtBenchmarks(argc, argv);
+}

@@ -17,8 +17,8 @@
 
 #include "app/app.h"
 #include "bench_files.h"
-#include "qt/qt_bench_main.h"
 #include "platform/qt/screen_window.h"
+#include "qt/qt_bench_main.h"
 #include "recorder/folder_manager.h"
 #include "recorder/form6.h"
 #include "recorder/recorder.h"
@@ -89,4 +89,6 @@ BENCHMARK(FolderColumnClick)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
-int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+  return runQtBenchmarks(argc, argv);
+}

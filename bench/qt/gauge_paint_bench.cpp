@@ -232,7 +232,8 @@ void form8Case(benchmark::State& state, Paint paint) {
     window.flush();
     paint(top);
   }
-  state.counters["horizonPaints"] = benchmark::Counter(static_cast<double>(counter.paints), benchmark::Counter::kAvgIterations);
+  state.counters["horizonPaints"] =
+      benchmark::Counter(static_cast<double>(counter.paints), benchmark::Counter::kAvgIterations);
   f.hide();
   f.setObserver(nullptr);
 }
@@ -268,4 +269,6 @@ BENCHMARK(Form8Render)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+  return runQtBenchmarks(argc, argv);
+}

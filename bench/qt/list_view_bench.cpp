@@ -15,8 +15,8 @@
 
 #include "app/app.h"
 #include "bench_files.h"
-#include "qt/qt_bench_main.h"
 #include "platform/qt/screen_window.h"
+#include "qt/qt_bench_main.h"
 #include "recorder/form15.h"
 #include "recorder/loaders.h"
 #include "recorder/record_lists.h"
@@ -89,4 +89,6 @@ BENCHMARK(ListJumpToLast)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
-int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+  return runQtBenchmarks(argc, argv);
+}

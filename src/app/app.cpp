@@ -71,43 +71,94 @@ void App::created(ScreenId id, platform::Screen& s) {
   settings_->wire(id);
 }
 
-shell::Form1& App::form1() { return get<shell::Form1>(ScreenId::Form1); }
-settings::Form2& App::form2() { return get<settings::Form2>(ScreenId::Form2); }
-shell::Form3& App::form3() { return get<shell::Form3>(ScreenId::Form3); }
-screens::Form4& App::form4() { return get<screens::Form4>(ScreenId::Form4); }
-screens::Form5& App::form5() { return get<screens::Form5>(ScreenId::Form5); }
-recorder::Form6& App::form6() { return get<recorder::Form6>(ScreenId::Form6); }
-recorder::form7& App::form7() { return get<recorder::form7>(ScreenId::form7); }
-screens::Form8& App::form8() { return get<screens::Form8>(ScreenId::Form8); }
-screens::Form9& App::form9() { return get<screens::Form9>(ScreenId::Form9); }
-screens::Form10& App::form10() { return get<screens::Form10>(ScreenId::Form10); }
-screens::Form11& App::form11() { return get<screens::Form11>(ScreenId::Form11); }
-screens::form12& App::form12() { return get<screens::form12>(ScreenId::form12); }
-settings::form13& App::form13() { return get<settings::form13>(ScreenId::form13); }
-recorder::form15& App::form15() { return get<recorder::form15>(ScreenId::form15); }
-recorder::form16& App::form16() { return get<recorder::form16>(ScreenId::form16); }
-screens::form20& App::form20() { return get<screens::form20>(ScreenId::form20); }
-screens::form21& App::form21() { return get<screens::form21>(ScreenId::form21); }
+shell::Form1& App::form1() {
+  return get<shell::Form1>(ScreenId::Form1);
+}
+settings::Form2& App::form2() {
+  return get<settings::Form2>(ScreenId::Form2);
+}
+shell::Form3& App::form3() {
+  return get<shell::Form3>(ScreenId::Form3);
+}
+screens::Form4& App::form4() {
+  return get<screens::Form4>(ScreenId::Form4);
+}
+screens::Form5& App::form5() {
+  return get<screens::Form5>(ScreenId::Form5);
+}
+recorder::Form6& App::form6() {
+  return get<recorder::Form6>(ScreenId::Form6);
+}
+recorder::form7& App::form7() {
+  return get<recorder::form7>(ScreenId::form7);
+}
+screens::Form8& App::form8() {
+  return get<screens::Form8>(ScreenId::Form8);
+}
+screens::Form9& App::form9() {
+  return get<screens::Form9>(ScreenId::Form9);
+}
+screens::Form10& App::form10() {
+  return get<screens::Form10>(ScreenId::Form10);
+}
+screens::Form11& App::form11() {
+  return get<screens::Form11>(ScreenId::Form11);
+}
+screens::form12& App::form12() {
+  return get<screens::form12>(ScreenId::form12);
+}
+settings::form13& App::form13() {
+  return get<settings::form13>(ScreenId::form13);
+}
+recorder::form15& App::form15() {
+  return get<recorder::form15>(ScreenId::form15);
+}
+recorder::form16& App::form16() {
+  return get<recorder::form16>(ScreenId::form16);
+}
+screens::form20& App::form20() {
+  return get<screens::form20>(ScreenId::form20);
+}
+screens::form21& App::form21() {
+  return get<screens::form21>(ScreenId::form21);
+}
 
 platform::Screen& App::screen(ScreenId id) {
   switch (id) {
-    case ScreenId::Form1: return form1();
-    case ScreenId::Form2: return form2();
-    case ScreenId::Form3: return form3();
-    case ScreenId::Form4: return form4();
-    case ScreenId::Form5: return form5();
-    case ScreenId::Form6: return form6();
-    case ScreenId::form7: return form7();
-    case ScreenId::Form8: return form8();
-    case ScreenId::Form9: return form9();
-    case ScreenId::Form10: return form10();
-    case ScreenId::Form11: return form11();
-    case ScreenId::form12: return form12();
-    case ScreenId::form13: return form13();
-    case ScreenId::form15: return form15();
-    case ScreenId::form16: return form16();
-    case ScreenId::form20: return form20();
-    case ScreenId::form21: return form21();
+    case ScreenId::Form1:
+      return form1();
+    case ScreenId::Form2:
+      return form2();
+    case ScreenId::Form3:
+      return form3();
+    case ScreenId::Form4:
+      return form4();
+    case ScreenId::Form5:
+      return form5();
+    case ScreenId::Form6:
+      return form6();
+    case ScreenId::form7:
+      return form7();
+    case ScreenId::Form8:
+      return form8();
+    case ScreenId::Form9:
+      return form9();
+    case ScreenId::Form10:
+      return form10();
+    case ScreenId::Form11:
+      return form11();
+    case ScreenId::form12:
+      return form12();
+    case ScreenId::form13:
+      return form13();
+    case ScreenId::form15:
+      return form15();
+    case ScreenId::form16:
+      return form16();
+    case ScreenId::form20:
+      return form20();
+    case ScreenId::form21:
+      return form21();
   }
   return form1();
 }

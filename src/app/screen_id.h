@@ -28,11 +28,14 @@ enum class ScreenId : std::size_t {
 inline constexpr std::size_t kScreenCount = 17;
 
 inline constexpr std::array<ScreenId, kScreenCount> kAllScreens{
-    ScreenId::Form1,  ScreenId::Form2,  ScreenId::Form3,  ScreenId::Form4,  ScreenId::Form5,  ScreenId::Form6,
-    ScreenId::form7,  ScreenId::Form8,  ScreenId::Form9,  ScreenId::Form10, ScreenId::Form11, ScreenId::form12,
-    ScreenId::form13, ScreenId::form15, ScreenId::form16, ScreenId::form20, ScreenId::form21};
+    ScreenId::Form1,  ScreenId::Form2,  ScreenId::Form3,  ScreenId::Form4,  ScreenId::Form5,
+    ScreenId::Form6,  ScreenId::form7,  ScreenId::Form8,  ScreenId::Form9,  ScreenId::Form10,
+    ScreenId::Form11, ScreenId::form12, ScreenId::form13, ScreenId::form15, ScreenId::form16,
+    ScreenId::form20, ScreenId::form21};
 
-constexpr std::size_t idx(ScreenId id) { return static_cast<std::size_t>(id); }
+constexpr std::size_t idx(ScreenId id) {
+  return static_cast<std::size_t>(id);
+}
 
 constexpr bool isInstrumentScreen(ScreenId id) {
   return id == ScreenId::Form8 || id == ScreenId::Form9 || id == ScreenId::Form10 || id == ScreenId::Form11 ||

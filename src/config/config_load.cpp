@@ -157,23 +157,20 @@ void Config::loadConfiguration() {
   // port change is left pending.
   step([&] { f1.EFISCommPort.setCaption(f2.EFIS_CommPort.text()); });
   step([&] {
-    f1.EFISSettings.setCaption(
-        settingsText(f2.EFIS_PortSpeed.text(), f2.EFIS_PortParity.text(), f2.EFIS_PortDataBits.text(),
-                     f2.EFIS_PortStopBits.text()));
+    f1.EFISSettings.setCaption(settingsText(f2.EFIS_PortSpeed.text(), f2.EFIS_PortParity.text(),
+                                            f2.EFIS_PortDataBits.text(), f2.EFIS_PortStopBits.text()));
   });
   step([&] { f2.EFIS_PortOK.setBackColor(platform::color::ButtonFace); });
   step([&] { f1.GPSCommPort.setCaption(f2.GPS_CommPort.text()); });
   step([&] {
-    f1.GPSSettings.setCaption(
-        settingsText(f2.GPS_PortSpeed.text(), f2.GPS_PortParity.text(), f2.GPS_PortDataBits.text(),
-                     f2.GPS_PortStopBits.text()));
+    f1.GPSSettings.setCaption(settingsText(f2.GPS_PortSpeed.text(), f2.GPS_PortParity.text(),
+                                           f2.GPS_PortDataBits.text(), f2.GPS_PortStopBits.text()));
   });
   step([&] { f2.GPS_PortOK.setBackColor(platform::color::ButtonFace); });
   step([&] { f1.EMSCommPort.setCaption(f2.EMS_CommPort.text()); });
   step([&] {
-    f1.EMSSettings.setCaption(
-        settingsText(f2.EMS_PortSpeed.text(), f2.EMS_PortParity.text(), f2.EMS_PortDataBits.text(),
-                     f2.EMS_PortStopBits.text()));
+    f1.EMSSettings.setCaption(settingsText(f2.EMS_PortSpeed.text(), f2.EMS_PortParity.text(),
+                                           f2.EMS_PortDataBits.text(), f2.EMS_PortStopBits.text()));
   });
   step([&] { f2.EMS_PortOK.setBackColor(platform::color::ButtonFace); });
 

@@ -3,7 +3,6 @@
 
 #include <memory>
 
-
 class App;
 
 namespace devices {

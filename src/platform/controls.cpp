@@ -25,7 +25,9 @@ EventErrorSink& eventErrorSink() {
 }
 }  // namespace
 
-void setEventErrorSink(EventErrorSink sink) { eventErrorSink() = std::move(sink); }
+void setEventErrorSink(EventErrorSink sink) {
+  eventErrorSink() = std::move(sink);
+}
 
 void runEvent(const std::function<void()>& handler, const char* what) {
   if (!handler) return;
@@ -40,27 +42,48 @@ void runEvent(const std::function<void()>& handler, const char* what) {
 
 const char* controlKindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Label: return "Label";
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::ComboBox: return "ComboBox";
-    case ControlKind::ListBox: return "ListBox";
-    case ControlKind::OptionButton: return "OptionButton";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::CommandButton: return "CommandButton";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::Shape: return "Shape";
-    case ControlKind::Line: return "Line";
-    case ControlKind::Image: return "Image";
-    case ControlKind::Slider: return "Slider";
-    case ControlKind::ProgressBar: return "ProgressBar";
-    case ControlKind::TabStrip: return "TabStrip";
-    case ControlKind::ListView: return "ListView";
-    case ControlKind::LinearGauge: return "LinearGauge";
-    case ControlKind::AngularGauge: return "AngularGauge";
-    case ControlKind::AnalogDisplay: return "AnalogDisplay";
-    case ControlKind::GaugeLabel: return "GaugeLabel";
-    case ControlKind::SlidingCompass: return "SlidingCompass";
-    case ControlKind::AviationDial: return "AviationDial";
+    case ControlKind::Label:
+      return "Label";
+    case ControlKind::TextBox:
+      return "TextBox";
+    case ControlKind::ComboBox:
+      return "ComboBox";
+    case ControlKind::ListBox:
+      return "ListBox";
+    case ControlKind::OptionButton:
+      return "OptionButton";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::CommandButton:
+      return "CommandButton";
+    case ControlKind::Frame:
+      return "Frame";
+    case ControlKind::Shape:
+      return "Shape";
+    case ControlKind::Line:
+      return "Line";
+    case ControlKind::Image:
+      return "Image";
+    case ControlKind::Slider:
+      return "Slider";
+    case ControlKind::ProgressBar:
+      return "ProgressBar";
+    case ControlKind::TabStrip:
+      return "TabStrip";
+    case ControlKind::ListView:
+      return "ListView";
+    case ControlKind::LinearGauge:
+      return "LinearGauge";
+    case ControlKind::AngularGauge:
+      return "AngularGauge";
+    case ControlKind::AnalogDisplay:
+      return "AnalogDisplay";
+    case ControlKind::GaugeLabel:
+      return "GaugeLabel";
+    case ControlKind::SlidingCompass:
+      return "SlidingCompass";
+    case ControlKind::AviationDial:
+      return "AviationDial";
   }
   return "Control";
 }
@@ -114,11 +137,17 @@ void Control::setToolTip(std::string_view v) {
   changed();
 }
 
-void Control::setFont(const Font& f) { set(font_, f); }
+void Control::setFont(const Font& f) {
+  set(font_, f);
+}
 
-void Control::setContainer(Control* c) { set(container_, c); }
+void Control::setContainer(Control* c) {
+  set(container_, c);
+}
 
-void Control::fireClick() { runEvent(onClick, "click"); }
+void Control::fireClick() {
+  runEvent(onClick, "click");
+}
 
 void Control::click() {
   if (!enabled_) return;
@@ -132,7 +161,8 @@ void Control::dblClick() {
 
 // ---- TextBox
 
-TextBox::TextBox(Screen* s, std::string name, int index) : Control(s, ControlKind::TextBox, std::move(name), index) {
+TextBox::TextBox(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::TextBox, std::move(name), index) {
   setBackColor(color::WindowBackground);
 }
 
@@ -232,8 +262,10 @@ void ComboBox::addItem(std::string_view text, int index) {
 
 void ComboBox::removeItem(int index) {
   items_.removeItem(index);
-  if (listIndex_ == index) listIndex_ = -1;
-  else if (listIndex_ > index) --listIndex_;
+  if (listIndex_ == index)
+    listIndex_ = -1;
+  else if (listIndex_ > index)
+    --listIndex_;
   changed();
 }
 
@@ -245,11 +277,14 @@ void ComboBox::clear() {
   changed();
 }
 
-void ComboBox::setItemData(int i, std::int32_t v) { items_.setItemData(i, v); }
+void ComboBox::setItemData(int i, std::int32_t v) {
+  items_.setItemData(i, v);
+}
 
 // ---- ListBox
 
-ListBox::ListBox(Screen* s, std::string name, int index) : Control(s, ControlKind::ListBox, std::move(name), index) {
+ListBox::ListBox(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::ListBox, std::move(name), index) {
   setBackColor(color::WindowBackground);
 }
 
@@ -266,8 +301,10 @@ void ListBox::addItem(std::string_view text, int index) {
 
 void ListBox::removeItem(int index) {
   items_.removeItem(index);
-  if (listIndex_ == index) listIndex_ = -1;
-  else if (listIndex_ > index) --listIndex_;
+  if (listIndex_ == index)
+    listIndex_ = -1;
+  else if (listIndex_ > index)
+    --listIndex_;
   itemsChanged();
 }
 
@@ -278,7 +315,9 @@ void ListBox::clear() {
   itemsChanged();
 }
 
-int ListBox::listCount() const { return source_ ? source_->count() : items_.listCount(); }
+int ListBox::listCount() const {
+  return source_ ? source_->count() : items_.listCount();
+}
 
 std::string ListBox::list(int i) const {
   if (!source_) return items_.list(i);
@@ -291,7 +330,9 @@ void ListBox::setList(int i, std::string_view text) {
   itemsChanged();
 }
 
-void ListBox::setItemData(int i, std::int32_t v) { items_.setItemData(i, v); }
+void ListBox::setItemData(int i, std::int32_t v) {
+  items_.setItemData(i, v);
+}
 
 void ListBox::setListIndex(int i) {
   if (i < -1 || i >= listCount()) throw RunError(380, "Invalid property value");
@@ -353,7 +394,8 @@ void OptionButton::click() {
 
 // ---- CheckBox
 
-CheckBox::CheckBox(Screen* s, std::string name, int index) : Control(s, ControlKind::CheckBox, std::move(name), index) {}
+CheckBox::CheckBox(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::CheckBox, std::move(name), index) {}
 
 void CheckBox::setValue(int v) {
   if (v < 0 || v > 2) throw RunError(380, "Invalid property value");
@@ -373,9 +415,11 @@ void CheckBox::click() {
 CommandButton::CommandButton(Screen* s, std::string name, int index)
     : Control(s, ControlKind::CommandButton, std::move(name), index) {}
 
-Frame::Frame(Screen* s, std::string name, int index) : Control(s, ControlKind::Frame, std::move(name), index) {}
+Frame::Frame(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::Frame, std::move(name), index) {}
 
-Shape::Shape(Screen* s, std::string name, int index) : Control(s, ControlKind::Shape, std::move(name), index) {}
+Shape::Shape(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::Shape, std::move(name), index) {}
 
 Line::Line(Screen* s, std::string name, int index) : Control(s, ControlKind::Line, std::move(name), index) {}
 
@@ -388,7 +432,8 @@ void Line::setPoints(int x1, int y1, int x2, int y2) {
   changed();
 }
 
-Image::Image(Screen* s, std::string name, int index) : Control(s, ControlKind::Image, std::move(name), index) {}
+Image::Image(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::Image, std::move(name), index) {}
 
 void Image::setPicture(std::string_view path) {
   if (picture_ == path) return;
@@ -396,7 +441,8 @@ void Image::setPicture(std::string_view path) {
   changed();
 }
 
-Slider::Slider(Screen* s, std::string name, int index) : Control(s, ControlKind::Slider, std::move(name), index) {}
+Slider::Slider(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::Slider, std::move(name), index) {}
 
 void Slider::userMove(std::int32_t v) {
   if (!enabled()) return;
@@ -414,7 +460,8 @@ void ProgressBar::setValue(double v) {
 
 // ---- TabStrip
 
-TabStrip::TabStrip(Screen* s, std::string name, int index) : Control(s, ControlKind::TabStrip, std::move(name), index) {}
+TabStrip::TabStrip(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::TabStrip, std::move(name), index) {}
 
 void TabStrip::addTab(std::string_view caption) {
   tabs_.emplace_back(caption);
@@ -437,7 +484,8 @@ void TabStrip::selectTab(int i) {
 
 // ---- ListView
 
-ListView::ListView(Screen* s, std::string name, int index) : Control(s, ControlKind::ListView, std::move(name), index) {
+ListView::ListView(Screen* s, std::string name, int index)
+    : Control(s, ControlKind::ListView, std::move(name), index) {
   setBackColor(color::WindowBackground);
 }
 
@@ -489,8 +537,10 @@ void ListView::setSubItem(int item, int sub, std::string_view text) {
 void ListView::removeItem(int i) {
   if (i < 0 || i >= itemCount()) throw RunError(35600, "Index out of bounds");
   items_.erase(items_.begin() + i);
-  if (selected_ == i) selected_ = -1;
-  else if (selected_ > i) --selected_;
+  if (selected_ == i)
+    selected_ = -1;
+  else if (selected_ > i)
+    --selected_;
   itemsChanged();
 }
 
@@ -529,10 +579,9 @@ void ListView::sortNow() {
   }
   const auto less = [&](std::size_t a, std::size_t b) {
     if (numeric) return numbers[a] < numbers[b];
-    return std::lexicographical_compare(texts[a].begin(), texts[a].end(), texts[b].begin(), texts[b].end(),
-                                        [](char p, char q) {
-                                          return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
-                                        });
+    return std::lexicographical_compare(
+        texts[a].begin(), texts[a].end(), texts[b].begin(), texts[b].end(),
+        [](char p, char q) { return static_cast<unsigned char>(p) < static_cast<unsigned char>(q); });
   };
   std::vector<std::size_t> order(n);
   for (std::size_t i = 0; i < n; ++i) order[i] = i;

@@ -157,7 +157,8 @@ class Control {
 
 class Label : public Control {
  public:
-  Label(Screen* s, std::string name, int index = -1) : Control(s, ControlKind::Label, std::move(name), index) {}
+  Label(Screen* s, std::string name, int index = -1)
+      : Control(s, ControlKind::Label, std::move(name), index) {}
   Alignment alignment() const { return alignment_; }
   void setAlignment(Alignment a) { set(alignment_, a); }
   // Transparent labels show the screen behind them (BackStyle 0).
@@ -207,7 +208,10 @@ class ListItems {
   void setList(int i, std::string_view text);
   std::int32_t itemData(int i) const;
   void setItemData(int i, std::int32_t v);
-  void reserve(std::size_t n) { items_.reserve(n); data_.reserve(n); }
+  void reserve(std::size_t n) {
+    items_.reserve(n);
+    data_.reserve(n);
+  }
   const std::vector<std::string>& items() const { return items_; }
 
  private:
@@ -350,7 +354,14 @@ class Frame : public Control {
   bool border_ = true;
 };
 
-enum class ShapeType { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4, RoundedSquare = 5 };
+enum class ShapeType {
+  Rectangle = 0,
+  Square = 1,
+  Oval = 2,
+  Circle = 3,
+  RoundedRectangle = 4,
+  RoundedSquare = 5
+};
 
 // Shapes serve as lamps: their fill colour (or back colour) is the light.
 class Shape : public Control {
@@ -565,7 +576,8 @@ class ControlArray {
     if (items_.empty()) return nullptr;
     int first = items_.front()->index();
     int pos = i - first;
-    if (pos >= 0 && pos < static_cast<int>(items_.size()) && items_[pos]->index() == i) return items_[pos].get();
+    if (pos >= 0 && pos < static_cast<int>(items_.size()) && items_[pos]->index() == i)
+      return items_[pos].get();
     for (auto& p : items_)
       if (p->index() == i) return p.get();
     return nullptr;

@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::int64_t kMsPerDay = 86'400'000;
 
-constexpr bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+constexpr bool isLeap(int y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m) {
   constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -47,8 +49,7 @@ void civilFromDays(std::int64_t z, int& y, int& m, int& d) {
 constexpr std::int64_t kEpochShift = daysFromCivil(1899, 12, 30);
 
 std::int64_t msOfDay(const DateTime& t) {
-  return ((static_cast<std::int64_t>(t.hour) * 60 + t.minute) * 60 + t.second) * 1000 +
-         t.millisecond;
+  return ((static_cast<std::int64_t>(t.hour) * 60 + t.minute) * 60 + t.second) * 1000 + t.millisecond;
 }
 
 DateTime fromLinear(std::int64_t day, std::int64_t ms) {
@@ -74,13 +75,15 @@ void appendNumber(std::string& out, int v, int width) {
   out += s;
 }
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
 constexpr std::array<const char*, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                   "Thursday", "Friday", "Saturday"};
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool isTokenLetter(char c) {
   const char l = lower(c);
@@ -162,8 +165,7 @@ double toDayNumber(const DateTime& t) {
 
 DateTime fromDayNumber(double days) {
   // The date-time type runs from the year 100 to 9999.
-  if (!std::isfinite(days) || days < -657435.0 || days > 2958466.0)
-    throw RunError(err::Overflow, "Overflow");
+  if (!std::isfinite(days) || days < -657435.0 || days > 2958466.0) throw RunError(err::Overflow, "Overflow");
   double whole = std::trunc(days);
   std::int64_t ms = std::llround(std::fabs(days - whole) * static_cast<double>(kMsPerDay));
   std::int64_t day = static_cast<std::int64_t>(whole);
@@ -235,8 +237,7 @@ std::string formatDateTime(const DateTime& t, std::string_view pattern) {
         } else if (tk.length == 2) {
           appendNumber(out, t.year % 100, 2);
         } else {
-          const std::int64_t doy =
-              daysFromCivil(t.year, t.month, t.day) - daysFromCivil(t.year, 1, 1) + 1;
+          const std::int64_t doy = daysFromCivil(t.year, t.month, t.day) - daysFromCivil(t.year, 1, 1) + 1;
           appendNumber(out, static_cast<int>(doy), 1);
         }
         break;

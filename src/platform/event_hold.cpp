@@ -6,7 +6,9 @@
 
 namespace platform {
 
-void EventHold::begin() { ++depth_; }
+void EventHold::begin() {
+  ++depth_;
+}
 
 void EventHold::end() {
   if (depth_ == 0 || --depth_ > 0) return;

@@ -45,10 +45,14 @@ FileReader::FileReader(const std::string& path) : path_(nativePath(path)) {
   ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 
-FileReader::~FileReader() { close(); }
+FileReader::~FileReader() {
+  close();
+}
 
 FileReader::FileReader(FileReader&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), size_(std::exchange(other.size_, 0)) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      path_(std::move(other.path_)),
+      size_(std::exchange(other.size_, 0)) {}
 
 FileReader& FileReader::operator=(FileReader&& other) noexcept {
   if (this != &other) {

@@ -207,36 +207,57 @@ bool describeEntry(int dirFd, const char* name, FolderEntry& e) {
 }
 
 bool isDriveLetter(std::string_view s) {
-  return s.size() >= 2 && s[1] == ':' &&
-         ((s[0] >= 'A' && s[0] <= 'Z') || (s[0] >= 'a' && s[0] <= 'z'));
+  return s.size() >= 2 && s[1] == ':' && ((s[0] >= 'A' && s[0] <= 'Z') || (s[0] >= 'a' && s[0] <= 'z'));
 }
 
-void slashes(std::string& s) { std::replace(s.begin(), s.end(), '\\', '/'); }
+void slashes(std::string& s) {
+  std::replace(s.begin(), s.end(), '\\', '/');
+}
 
 }  // namespace
 
 std::string_view fileErrorText(int number) {
   switch (number) {
-    case fileerr::BadFileNameOrNumber: return "Bad Filename or Number";
-    case fileerr::FileNotFound: return "File not Found";
-    case fileerr::BadFileMode: return "Bad File Mode";
-    case fileerr::FileAlreadyOpen: return "File already open";
-    case fileerr::DeviceIO: return "Device I/o problem";
-    case fileerr::FileAlreadyExists: return "File already exists";
-    case fileerr::BadRecordLength: return "Bad Record length";
-    case fileerr::DiskFull: return "Disk full";
-    case fileerr::InputPastEnd: return "Input past end of file";
-    case fileerr::BadRecordNumber: return "Bad Record Number";
-    case fileerr::BadFileName: return "Bad Filename";
-    case fileerr::TooManyFiles: return "To many files at the same time";
-    case fileerr::DeviceUnavailable: return "Device unavailable";
-    case fileerr::PermissionDenied: return "Permission denied";
-    case fileerr::DiskNotReady: return "Disk not ready";
-    case fileerr::DiskMediaError: return "Disk media error";
-    case fileerr::RenameAcrossDrives: return "Can't rename files across different drives";
-    case fileerr::PathFileAccess: return "Path/File access error";
-    case fileerr::PathNotFound: return "Path not found";
-    default: return {};
+    case fileerr::BadFileNameOrNumber:
+      return "Bad Filename or Number";
+    case fileerr::FileNotFound:
+      return "File not Found";
+    case fileerr::BadFileMode:
+      return "Bad File Mode";
+    case fileerr::FileAlreadyOpen:
+      return "File already open";
+    case fileerr::DeviceIO:
+      return "Device I/o problem";
+    case fileerr::FileAlreadyExists:
+      return "File already exists";
+    case fileerr::BadRecordLength:
+      return "Bad Record length";
+    case fileerr::DiskFull:
+      return "Disk full";
+    case fileerr::InputPastEnd:
+      return "Input past end of file";
+    case fileerr::BadRecordNumber:
+      return "Bad Record Number";
+    case fileerr::BadFileName:
+      return "Bad Filename";
+    case fileerr::TooManyFiles:
+      return "To many files at the same time";
+    case fileerr::DeviceUnavailable:
+      return "Device unavailable";
+    case fileerr::PermissionDenied:
+      return "Permission denied";
+    case fileerr::DiskNotReady:
+      return "Disk not ready";
+    case fileerr::DiskMediaError:
+      return "Disk media error";
+    case fileerr::RenameAcrossDrives:
+      return "Can't rename files across different drives";
+    case fileerr::PathFileAccess:
+      return "Path/File access error";
+    case fileerr::PathNotFound:
+      return "Path not found";
+    default:
+      return {};
   }
 }
 
@@ -245,24 +266,36 @@ int fileErrorNumber(const std::error_code& ec, bool folderMissing) {
   if (ec.category() != std::generic_category() && ec.category() != std::system_category())
     return fileerr::PathFileAccess;
   switch (ec.value()) {
-    case ENOENT: return folderMissing ? fileerr::PathNotFound : fileerr::FileNotFound;
-    case ENOTDIR: return fileerr::PathNotFound;
+    case ENOENT:
+      return folderMissing ? fileerr::PathNotFound : fileerr::FileNotFound;
+    case ENOTDIR:
+      return fileerr::PathNotFound;
     case EACCES:
     case EPERM:
-    case EROFS: return fileerr::PermissionDenied;
+    case EROFS:
+      return fileerr::PermissionDenied;
     case ENOSPC:
-    case EDQUOT: return fileerr::DiskFull;
-    case EISDIR: return fileerr::PathFileAccess;
+    case EDQUOT:
+      return fileerr::DiskFull;
+    case EISDIR:
+      return fileerr::PathFileAccess;
     case EMFILE:
-    case ENFILE: return fileerr::TooManyFiles;
-    case EIO: return fileerr::DeviceIO;
+    case ENFILE:
+      return fileerr::TooManyFiles;
+    case EIO:
+      return fileerr::DeviceIO;
     case ENXIO:
-    case ENODEV: return fileerr::DeviceUnavailable;
+    case ENODEV:
+      return fileerr::DeviceUnavailable;
     case ENAMETOOLONG:
-    case EINVAL: return fileerr::BadFileName;
-    case EEXIST: return fileerr::FileAlreadyExists;
-    case EXDEV: return fileerr::RenameAcrossDrives;
-    default: return fileerr::PathFileAccess;
+    case EINVAL:
+      return fileerr::BadFileName;
+    case EEXIST:
+      return fileerr::FileAlreadyExists;
+    case EXDEV:
+      return fileerr::RenameAcrossDrives;
+    default:
+      return fileerr::PathFileAccess;
   }
 }
 
@@ -294,10 +327,16 @@ FileLayer*& currentLayer() {
 }
 }  // namespace
 
-FileLayer& fileLayer() { return *currentLayer(); }
+FileLayer& fileLayer() {
+  return *currentLayer();
+}
 
-ScopedFileLayer::ScopedFileLayer(FileLayer& layer) : previous_(currentLayer()) { currentLayer() = &layer; }
-ScopedFileLayer::~ScopedFileLayer() { currentLayer() = previous_; }
+ScopedFileLayer::ScopedFileLayer(FileLayer& layer) : previous_(currentLayer()) {
+  currentLayer() = &layer;
+}
+ScopedFileLayer::~ScopedFileLayer() {
+  currentLayer() = previous_;
+}
 
 // ---- Writing
 
@@ -405,8 +444,9 @@ std::size_t PendingLines::dropOldest(std::size_t limit) {
   const std::size_t excess = text_.size() - limit;
   const std::size_t lf = text_.find('\n', from + excess - 1);
   const std::size_t cut = lf == std::string::npos ? text_.size() : lf + 1;
-  const auto dropped = static_cast<std::size_t>(
-      std::count(text_.begin() + static_cast<std::ptrdiff_t>(from), text_.begin() + static_cast<std::ptrdiff_t>(cut), '\n'));
+  const auto dropped =
+      static_cast<std::size_t>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(from),
+                                          text_.begin() + static_cast<std::ptrdiff_t>(cut), '\n'));
   text_.erase(from, cut - from);
   return dropped;
 }
@@ -634,8 +674,7 @@ PathParts splitPath(std::string_view path) {
 }
 
 std::string programFolder() {
-  if (const char* dir = std::getenv("TALBREN_PROGRAM_DIR"); dir != nullptr && *dir != '\0')
-    return dir;
+  if (const char* dir = std::getenv("TALBREN_PROGRAM_DIR"); dir != nullptr && *dir != '\0') return dir;
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) return exe.parent_path().string();

@@ -111,9 +111,12 @@ AviationDial::AviationDial(Screen* s, std::string name, DialMode mode, int index
 
 double AviationDial::shownValue() const {
   switch (mode_) {
-    case DialMode::Airspeed: return valueLast_ ? value_ : airspeed_;
-    case DialMode::Altimeter: return valueLast_ ? value_ : altitude_;
-    default: return value_;
+    case DialMode::Airspeed:
+      return valueLast_ ? value_ : airspeed_;
+    case DialMode::Altimeter:
+      return valueLast_ ? value_ : altitude_;
+    default:
+      return value_;
   }
 }
 

@@ -71,7 +71,8 @@ class ScaledGauge : public Control {
   double positionMin_ = 0;
   double positionMax_ = 100;
   int sectionCount_ = 0;
-  std::array<OleColor, 6> sectionColor_{0, color::BrightGreen, color::Yellow, color::Red, color::Red, color::Red};
+  std::array<OleColor, 6> sectionColor_{0,          color::BrightGreen, color::Yellow,
+                                        color::Red, color::Red,         color::Red};
   std::array<double, 5> sectionEnd_{0, 0, 0, 0, 0};
   bool reverseScale_ = false;
   OleColor pointerColor_ = color::White;

@@ -110,7 +110,8 @@ Graduations graduate(const GraduationRequest& r) {
     const double stepPixels = step * pixelsPerUnit;
     double previous = -1;
     for (double i = 0; i < t.count; ++i) {
-      const double extent = r.labelExtent(graduationLabel(multiple(kLo + i, c.mantissa, c.exponent), step, g.labelFactor));
+      const double extent =
+          r.labelExtent(graduationLabel(multiple(kLo + i, c.mantissa, c.exponent), step, g.labelFactor));
       if (previous >= 0 && (previous + extent) / 2 + r.labelGap > stepPixels) {
         t.fits = false;
         break;
@@ -193,7 +194,8 @@ Graduations graduate(const GraduationRequest& r) {
     }
     return false;
   };
-  if (!endMark(lo, g.marks.empty() ? nullptr : &g.marks.front())) g.marks.insert(g.marks.begin(), {lo, true, ""});
+  if (!endMark(lo, g.marks.empty() ? nullptr : &g.marks.front()))
+    g.marks.insert(g.marks.begin(), {lo, true, ""});
   if (!endMark(hi, &g.marks.back())) g.marks.push_back({hi, true, ""});
   return g;
 }

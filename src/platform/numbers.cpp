@@ -17,15 +17,21 @@ namespace platform {
 
 namespace {
 
-constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+constexpr bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 // A digit place of a display pattern.
-constexpr bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+constexpr bool isPlaceholder(char c) {
+  return c == '0' || c == '#';
+}
 
 // Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> kExactPow10 = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<double, 23> kExactPow10 = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Significant digits kept when reading; anything beyond only decides the
 // rounding, through one sticky digit.
@@ -251,8 +257,8 @@ Decimal generalDecimalOf(T v, int significant) {
   if (v == 0 || !std::isfinite(v)) return d;
   d.negative = std::signbit(v);
   std::array<char, 64> buf{};
-  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
-                           std::chars_format::scientific, significant - 1);
+  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v), std::chars_format::scientific,
+                           significant - 1);
   // "d.ddddde+XX"
   const char* p = buf.data();
   const char* end = res.ptr;
@@ -658,7 +664,8 @@ NumberChars DisplayPattern::text(double v, int significant) const {
   NumberChars out;
   if (std::isfinite(v) && !pattern_.empty() && plainText(v, significant, out.chars_, out.first_, out.size_))
     return out;
-  std::string general = significant <= 7 ? formatNumber(static_cast<float>(v), pattern_) : formatNumber(v, pattern_);
+  std::string general =
+      significant <= 7 ? formatNumber(static_cast<float>(v), pattern_) : formatNumber(v, pattern_);
   if (general.size() <= NumberChars::kCapacity) {
     std::memcpy(out.chars_, general.data(), general.size());
     out.first_ = 0;

@@ -41,7 +41,8 @@ void Menu::click() {
   runEvent(onClick, "menu");
 }
 
-Screen::Screen(std::string name, std::string caption) : name_(std::move(name)), caption_(std::move(caption)) {}
+Screen::Screen(std::string name, std::string caption)
+    : name_(std::move(name)), caption_(std::move(caption)) {}
 
 Screen::~Screen() {
   // Controls are members of the derived class and are gone by now; make sure
@@ -85,7 +86,9 @@ void Screen::setGeometry(int left, int top, int width, int height) {
   notifyScreen();
 }
 
-void Screen::setSize(int width, int height) { setGeometry(left_, top_, width, height); }
+void Screen::setSize(int width, int height) {
+  setGeometry(left_, top_, width, height);
+}
 
 void Screen::setBackColor(OleColor c) {
   if (backColor_ == c) return;
@@ -110,7 +113,9 @@ void Screen::unregisterControl(Control* c) {
   if (it != controls_.end()) controls_.erase(it);
 }
 
-void Screen::registerMenu(Menu* m) { menuBar_.push_back(m); }
+void Screen::registerMenu(Menu* m) {
+  menuBar_.push_back(m);
+}
 
 void Screen::requestClose() {
   if (onQueryUnload)

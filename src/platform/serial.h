@@ -36,8 +36,8 @@ class SerialChunker {
   void capRun();
   std::string delimiter_ = "\r";
   std::string buffer_;
-  std::size_t start_ = 0;  // first byte not yet delivered
-  std::size_t scan_ = 0;   // bytes from start_ already known to hold no delimiter
+  std::size_t start_ = 0;   // first byte not yet delivered
+  std::size_t scan_ = 0;    // bytes from start_ already known to hold no delimiter
   std::size_t chunks_ = 0;  // bytes from start_ known to be complete chunks
 };
 

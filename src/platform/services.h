@@ -69,7 +69,8 @@ class MessageBoxes {
 class OneBoxAtATime {
  public:
   // Returns the pressed button, or 0 when a box of this writer is already open.
-  int show(MessageBoxes& boxes, std::string_view text, int buttons = msg::OkOnly, std::string_view title = {});
+  int show(MessageBoxes& boxes, std::string_view text, int buttons = msg::OkOnly,
+           std::string_view title = {});
   bool open() const { return open_; }
 
  private:

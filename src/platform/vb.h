@@ -38,31 +38,32 @@ using OleColor = std::uint32_t;
 namespace color {
 inline constexpr OleColor Black = 0x000000;
 inline constexpr OleColor Blue = 0xFF0000;
-inline constexpr OleColor Red = 0x0000FF;           // 255
-inline constexpr OleColor Green = 0x008000;         // 32768, dark green
-inline constexpr OleColor MidGreen = 0x00C000;      // 49152
-inline constexpr OleColor BrightGreen = 0x00FF00;   // 65280
+inline constexpr OleColor Red = 0x0000FF;          // 255
+inline constexpr OleColor Green = 0x008000;        // 32768, dark green
+inline constexpr OleColor MidGreen = 0x00C000;     // 49152
+inline constexpr OleColor BrightGreen = 0x00FF00;  // 65280
 inline constexpr OleColor Yellow = 0x00FFFF;
 inline constexpr OleColor White = 0xFFFFFF;
-inline constexpr OleColor Orange = 0x0080FF;        // 33023
+inline constexpr OleColor Orange = 0x0080FF;  // 33023
 inline constexpr OleColor Aqua = 0xFFFF00;
 inline constexpr OleColor LightAqua = 0xFFFF80;
-inline constexpr OleColor Pink = 0xC0C0FF;          // pending change, active freeze
-inline constexpr OleColor ButtonFace = 0x8000000F;  // system colour 15
+inline constexpr OleColor Pink = 0xC0C0FF;            // pending change, active freeze
+inline constexpr OleColor ButtonFace = 0x8000000F;    // system colour 15
 inline constexpr OleColor ActiveBorder = 0x8000000A;  // system colour 10
 inline constexpr OleColor WindowText = 0x80000012;    // system colour 18 (button text)
 inline constexpr OleColor WindowBackground = 0x80000005;
 inline constexpr OleColor ControlText = 0x80000008;
 
-constexpr bool isSystemColor(OleColor c) { return (c & 0x80000000u) != 0; }
+constexpr bool isSystemColor(OleColor c) {
+  return (c & 0x80000000u) != 0;
+}
 }  // namespace color
 
 // A run-time failure of one step, carrying the error number and description a
 // procedure's own error rule looks at (6 overflow, 9 subscript, 52-76 files).
 class RunError : public std::runtime_error {
  public:
-  RunError(int number, const std::string& description)
-      : std::runtime_error(description), number_(number) {}
+  RunError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
   int number() const { return number_; }
   std::string description() const { return what(); }
 

@@ -19,7 +19,9 @@ void VirtualScheduler::timerRemoved(Timer& t) {
   if (it != timers_.end()) timers_.erase(it);
 }
 
-void VirtualScheduler::post(std::function<void()> event) { queue_.push_back(std::move(event)); }
+void VirtualScheduler::post(std::function<void()> event) {
+  queue_.push_back(std::move(event));
+}
 
 void VirtualScheduler::runPending() {
   while (!queue_.empty()) {
@@ -36,9 +38,7 @@ Timer* VirtualScheduler::nextDue(std::int64_t upTo) {
   Timer* best = nullptr;
   for (Timer* t : timers_) {
     if (!t->active() || t->running() || t->dueAt > upTo) continue;
-    if (!best || t->dueAt < best->dueAt ||
-        (t->dueAt == best->dueAt && t->armedAs < best->armedAs))
-      best = t;
+    if (!best || t->dueAt < best->dueAt || (t->dueAt == best->dueAt && t->armedAs < best->armedAs)) best = t;
   }
   return best;
 }

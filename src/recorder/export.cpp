@@ -27,7 +27,7 @@ constexpr std::string_view kSaveNewFile = "Error Number at Save New File ";
 constexpr std::string_view kTextFilter = "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|";
 
 constexpr std::string_view kContactTitles[6] = {"CONTACT  1", "CONTACT  2", "CONTACT  3",
-                                                 "CONTACT  4", "CONTACT  5", "CONTACT  6"};
+                                                "CONTACT  4", "CONTACT  5", "CONTACT  6"};
 
 // The export's EFIS titles are the recorder's, but for the altitude's.
 void efisTitles(std::string& header) {
@@ -41,7 +41,8 @@ void dynonTitles(std::string& header) {
   field(header, columns::kDynonColumns[0].title);
   field(header, "HOBBS TIME");
   field(header, "TACH TIME");
-  for (std::size_t i = 1; i < columns::kDynonColumns.size(); ++i) field(header, columns::kDynonColumns[i].title);
+  for (std::size_t i = 1; i < columns::kDynonColumns.size(); ++i)
+    field(header, columns::kDynonColumns[i].title);
   for (std::string_view t : kContactTitles) field(header, t);
 }
 
@@ -53,7 +54,8 @@ void dynonFields(std::string& row, screens::Form4& f) {
     field(row, (f.*columns::kDynonColumns[i].label).caption());
   // The text decoder leaves every contact lamp dark green; the CSV decoder
   // lights those that are closed.
-  for (int n = 0; n < 6; ++n) field(row, f.EMS_Contact[n].fillColor() == platform::color::Green ? "OFF" : "ON");
+  for (int n = 0; n < 6; ++n)
+    field(row, f.EMS_Contact[n].fillColor() == platform::color::Green ? "OFF" : "ON");
 }
 
 // A device's progress bar over the export of its records: it runs from 0 to
@@ -96,9 +98,15 @@ void TextExport::wire(ScreenId id) {
   f.GPS_ConvertFile.onClick = [this] { GPS_ConvertFile_Click(); };
 }
 
-void TextExport::EFIS_ConvertFile_Click() { click(Device::EFIS); }
-void TextExport::EMS_ConvertFile_Click() { click(Device::EMS); }
-void TextExport::GPS_ConvertFile_Click() { click(Device::GPS); }
+void TextExport::EFIS_ConvertFile_Click() {
+  click(Device::EFIS);
+}
+void TextExport::EMS_ConvertFile_Click() {
+  click(Device::EMS);
+}
+void TextExport::GPS_ConvertFile_Click() {
+  click(Device::GPS);
+}
 
 void TextExport::click(Device device) {
   settings::Form2& f = app_.form2();

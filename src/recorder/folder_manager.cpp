@@ -50,7 +50,8 @@ std::string_view fileClass(std::string_view name) {
   return {};
 }
 
-std::vector<std::string> purgePlan(const std::vector<ListedFile>& files, const std::vector<PurgeLimit>& limits) {
+std::vector<std::string> purgePlan(const std::vector<ListedFile>& files,
+                                   const std::vector<PurgeLimit>& limits) {
   std::vector<std::string> doomed;
   for (const PurgeLimit& c : limits) {
     if (c.type.empty() || !(c.limit > 0) || !(c.limit < c.shown)) continue;
@@ -131,7 +132,9 @@ void FolderManager::populatedirectory() {
   }
 }
 
-void FolderManager::SortColumns() { sortBy(SortColumn, 0); }
+void FolderManager::SortColumns() {
+  sortBy(SortColumn, 0);
+}
 
 void FolderManager::ListView1_ColumnClick(int column) {
   const int key = column - 1;
@@ -148,7 +151,9 @@ void FolderManager::sortBy(int key, int order) {
     list.setColumnForeColor(c, c == key ? platform::color::Blue : platform::color::Black);
 }
 
-void FolderManager::Command1_Click() { populatedirectory(); }
+void FolderManager::Command1_Click() {
+  populatedirectory();
+}
 
 void FolderManager::ReturnButton_Click() {
   app_.form1().show();
@@ -161,8 +166,9 @@ void FolderManager::DeleteFileButton_Click() {
   Form6& f = app_.form6();
   const platform::ListView& list = f.ListView1;
   const int selected = list.selectedItem();
-  const std::string name =
-      selected >= 0 && selected < list.itemCount() ? list.items()[static_cast<std::size_t>(selected)].text : "";
+  const std::string name = selected >= 0 && selected < list.itemCount()
+                               ? list.items()[static_cast<std::size_t>(selected)].text
+                               : "";
   namespace msg = platform::msg;
   const int answer = app_.messages().show("DELETE -  " + name + "\r\n\r\nDo you want to continue ?",
                                           msg::YesNo + msg::Critical + msg::DefaultButton2, "DELETE FILE");
@@ -204,13 +210,15 @@ void FolderManager::PurgeFilesButton_Click() {
   }
   if (failure != 0) {
     app_.messages().beep();
-    app_.messages().show(recordFileErrorMessage(failure, "Error Number at Purge Files ") +
-                             "\r\n\r\nFilename > " + failedPath,
-                         platform::msg::OkOnly, "");
+    app_.messages().show(
+        recordFileErrorMessage(failure, "Error Number at Purge Files ") + "\r\n\r\nFilename > " + failedPath,
+        platform::msg::OkOnly, "");
   }
   populatedirectory();
 }
 
-void Recorder::populatedirectory() { folders_->populatedirectory(); }
+void Recorder::populatedirectory() {
+  folders_->populatedirectory();
+}
 
 }  // namespace recorder

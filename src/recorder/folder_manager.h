@@ -45,7 +45,8 @@ struct PurgeLimit {
 // class alone. Otherwise the class's files are walked from the newest to the
 // oldest creation time, their sizes added up: the file whose running total
 // first passes the limit stays, and every older file goes.
-std::vector<std::string> purgePlan(const std::vector<ListedFile>& files, const std::vector<PurgeLimit>& limits);
+std::vector<std::string> purgePlan(const std::vector<ListedFile>& files,
+                                   const std::vector<PurgeLimit>& limits);
 
 class FolderManager {
  public:
@@ -60,10 +61,10 @@ class FolderManager {
   // A click on the header of column `column` (counted from 1): sorts by it,
   // ascending, or the other way round when the list is sorted by it already.
   void ListView1_ColumnClick(int column);
-  void Command1_Click();            // REFRESH
-  void DeleteFileButton_Click();    // DELETE FILE
-  void PurgeFilesButton_Click();    // PURGE FILES
-  void ReturnButton_Click();        // RETURN
+  void Command1_Click();          // REFRESH
+  void DeleteFileButton_Click();  // DELETE FILE
+  void PurgeFilesButton_Click();  // PURGE FILES
+  void ReturnButton_Click();      // RETURN
 
   // The column SortColumns sorts by (0 to 3).
   std::int16_t SortColumn = 0;

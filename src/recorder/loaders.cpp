@@ -21,8 +21,8 @@ namespace recorder {
 // The controls one loader works on.
 struct LoaderControls {
   PlaybackFile file;
-  platform::Label& picker;       // the settings screen's playback file label
-  platform::Label& count;        // the settings screen's count label
+  platform::Label& picker;  // the settings screen's playback file label
+  platform::Label& count;   // the settings screen's count label
   platform::CommandButton& convert;
   std::vector<platform::Label*> otherCounts;
   std::vector<platform::Label*> names;  // the players' file name labels
@@ -76,16 +76,24 @@ void DataFileLoaders::wire(ScreenId id) {
   f.GPS_DataFileName.onClick = [this] { GPS_DataFileName_Click(); };
 }
 
-void DataFileLoaders::EFIS_DataFileName_Click() { pick(Device::EFIS); }
-void DataFileLoaders::EMS_DataFileName_Click() { pick(Device::EMS); }
-void DataFileLoaders::GPS_DataFileName_Click() { pick(Device::GPS); }
+void DataFileLoaders::EFIS_DataFileName_Click() {
+  pick(Device::EFIS);
+}
+void DataFileLoaders::EMS_DataFileName_Click() {
+  pick(Device::EMS);
+}
+void DataFileLoaders::GPS_DataFileName_Click() {
+  pick(Device::GPS);
+}
 
 void DataFileLoaders::pick(Device device) {
   settings::Form2& f = app_.form2();
-  platform::CommandButton& convert =
-      device == Device::EFIS ? f.EFIS_ConvertFile : (device == Device::EMS ? f.EMS_ConvertFile : f.GPS_ConvertFile);
-  platform::Label& label =
-      device == Device::EFIS ? f.EFIS_DataFileName : (device == Device::EMS ? f.EMS_DataFileName : f.GPS_DataFileName);
+  platform::CommandButton& convert = device == Device::EFIS
+                                         ? f.EFIS_ConvertFile
+                                         : (device == Device::EMS ? f.EMS_ConvertFile : f.GPS_ConvertFile);
+  platform::Label& label = device == Device::EFIS
+                               ? f.EFIS_DataFileName
+                               : (device == Device::EMS ? f.EMS_DataFileName : f.GPS_DataFileName);
   std::int32_t& saved =
       device == Device::EFIS ? savedCountEFIS_ : (device == Device::EMS ? savedCountEMS_ : savedCountGPS_);
 
@@ -121,8 +129,12 @@ void DataFileLoaders::pick(Device device) {
   if (device == Device::EMS) LoadRawEMSDataFile();
 }
 
-void DataFileLoaders::LoadRawEFISDataFile() { load(efisControls(app_)); }
-void DataFileLoaders::LoadRawEMSDataFile() { load(emsControls(app_)); }
+void DataFileLoaders::LoadRawEFISDataFile() {
+  load(efisControls(app_));
+}
+void DataFileLoaders::LoadRawEMSDataFile() {
+  load(emsControls(app_));
+}
 
 // Reads the whole file on the window thread without yielding: the list, the
 // counts and the slider ranges change together when the load ends, or when

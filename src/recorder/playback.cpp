@@ -68,9 +68,15 @@ void Playback::setSpeed(Player p, std::int32_t position, bool enabled, int inter
   p.timer.setInterval(intervalMs);
 }
 
-void Playback::FastSpeedButton_Click(ScreenId screen) { setSpeed(player(screen), 9, true, 25); }
-void Playback::MedSpeedButton_Click(ScreenId screen) { setSpeed(player(screen), 4, true, 500); }
-void Playback::StopSpeedButton_Click(ScreenId screen) { setSpeed(player(screen), 0, false, 1000); }
+void Playback::FastSpeedButton_Click(ScreenId screen) {
+  setSpeed(player(screen), 9, true, 25);
+}
+void Playback::MedSpeedButton_Click(ScreenId screen) {
+  setSpeed(player(screen), 4, true, 500);
+}
+void Playback::StopSpeedButton_Click(ScreenId screen) {
+  setSpeed(player(screen), 0, false, 1000);
+}
 
 // Speed positions 1 (slowest) to 9 (fastest) run the timer, 0 stops it; any
 // other position leaves it as it is.

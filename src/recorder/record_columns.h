@@ -118,7 +118,9 @@ inline constexpr std::array<LabelColumn<screens::Form5>, 37> kGrandRapidsColumns
 }};
 
 // One field of a line and its closing TAB (a TAB, CR or LF in it is a blank).
-inline void field(std::string& line, std::string_view text) { platform::appendTabField(line, text); }
+inline void field(std::string& line, std::string_view text) {
+  platform::appendTabField(line, text);
+}
 
 template <class Screen, std::size_t N>
 void titles(std::string& line, const std::array<LabelColumn<Screen>, N>& columns) {

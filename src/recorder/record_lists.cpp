@@ -80,7 +80,7 @@ void RecordLists::EntryList_Click() {
   else
     dynon.ParseEMSDynonData();
   screen.DataParseCorrectly.setFillColor(app_.EMSParseError != 0 ? platform::color::Red
-                                                                  : platform::color::BrightGreen);
+                                                                 : platform::color::BrightGreen);
 }
 
 void RecordLists::ShowDataScreen_Click(PlaybackFile file) {

@@ -19,8 +19,12 @@ Recorder::Recorder(App& app)
       folders_(std::make_unique<FolderManager>(app)) {}
 Recorder::~Recorder() = default;
 
-void Recorder::UpdateEFISRecordedData() { playback_->UpdateEFISRecordedData(); }
-void Recorder::UpdateEMSRecordedData() { playback_->UpdateEMSRecordedData(); }
+void Recorder::UpdateEFISRecordedData() {
+  playback_->UpdateEFISRecordedData();
+}
+void Recorder::UpdateEMSRecordedData() {
+  playback_->UpdateEMSRecordedData();
+}
 
 void Recorder::wire(ScreenId id) {
   lists_->wire(id);

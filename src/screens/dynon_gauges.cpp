@@ -37,8 +37,7 @@ static_assert(kEGT1 + 6 == DynonGauges::kReadings);
 // A number read back from a caption, in single precision; a value that a
 // single cannot hold is an overflow.
 float single(double v) {
-  if (platform::beyondSingle(v))
-    throw platform::RunError(platform::err::Overflow, "Overflow");
+  if (platform::beyondSingle(v)) throw platform::RunError(platform::err::Overflow, "Overflow");
   return static_cast<float>(v);
 }
 

@@ -32,7 +32,17 @@ class EfisDisplay {
     // average to 0.
     float circularMean(float newest) const;
   };
-  enum Smoothed : std::size_t { kPitch, kRoll, kHeading, kVerticalG, kAirspeed, kAltitude, kVerticalSpeed, kAOA, kSmoothed };
+  enum Smoothed : std::size_t {
+    kPitch,
+    kRoll,
+    kHeading,
+    kVerticalG,
+    kAirspeed,
+    kAltitude,
+    kVerticalSpeed,
+    kAOA,
+    kSmoothed
+  };
 
   App& app_;
   std::array<Window, kSmoothed> history_{};

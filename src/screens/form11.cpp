@@ -60,7 +60,9 @@ Form11::Form11(platform::Scheduler& /*scheduler*/)
   VerticalSpeedGuage.setAdditionalPointerColor(1, style::kSameValueMarker);
   // Marks centred on the scale points, kBarScaleInset pixels inside the bar's ends.
   constexpr int inset = platform::kBarScaleInset * 15;
-  const auto markTop = [&](int quarter) { return kTapeTop + inset + quarter * (kTapeHeight - 2 * inset) / 4 - 127; };
+  const auto markTop = [&](int quarter) {
+    return kTapeTop + inset + quarter * (kTapeHeight - 2 * inset) / 4 - 127;
+  };
   VertSpdMax[0].setGeometry(8640, markTop(0), 720, 255);
   VertSpdMid[0].setGeometry(8640, markTop(1), 720, 255);
   VertSpdMid[1].setGeometry(8640, markTop(3), 720, 255);

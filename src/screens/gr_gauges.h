@@ -1,7 +1,6 @@
 #pragma once
 // The Grand Rapids engine gauge screen set-up.
 
-
 class App;
 
 namespace screens {

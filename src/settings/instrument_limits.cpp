@@ -67,11 +67,18 @@ void InstrumentLimits::Update_form13_data() {
   // ammeter or fuel pressure: those rows are hidden (and still saved), and
   // the left fuel row becomes its quantity.
   auto dynonRows = [&f](bool shown) {
-    for (platform::Control* c : std::initializer_list<platform::Control*>{
-             &f.Label5[0], &f.ManPresMax, &f.ManPresHighRed, &f.ManPresHighYellow, &f.ManPresMin,
-             &f.Label5[4], &f.AmpsScaleMax, &f.AmpsHighRed, &f.AmpsHighYellow, &f.AmpsLowYellow, &f.AmpsLowRed,
-             &f.Label5[5], &f.FuelPresMax, &f.FuelPresHighRed, &f.FuelPresHighYellow, &f.FuelPresLowYellow,
-             &f.FuelPresLowRed, &f.Label5[8], &f.FuelRightMax, &f.FuelRightYellow, &f.FuelRightRed, &f.Line1})
+    for (platform::Control* c :
+         std::initializer_list<platform::Control*>{&f.Label5[0],          &f.ManPresMax,
+                                                   &f.ManPresHighRed,     &f.ManPresHighYellow,
+                                                   &f.ManPresMin,         &f.Label5[4],
+                                                   &f.AmpsScaleMax,       &f.AmpsHighRed,
+                                                   &f.AmpsHighYellow,     &f.AmpsLowYellow,
+                                                   &f.AmpsLowRed,         &f.Label5[5],
+                                                   &f.FuelPresMax,        &f.FuelPresHighRed,
+                                                   &f.FuelPresHighYellow, &f.FuelPresLowYellow,
+                                                   &f.FuelPresLowRed,     &f.Label5[8],
+                                                   &f.FuelRightMax,       &f.FuelRightYellow,
+                                                   &f.FuelRightRed,       &f.Line1})
       c->setVisible(shown);
     f.Label5[7].setCaption(shown ? "Fuel Left" : "Quantity");
   };

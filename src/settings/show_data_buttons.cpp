@@ -50,7 +50,8 @@ void showRawView(App& app, std::string_view caption, std::size_t link) {
 
 // The record list of a loaded playback file, captioned with the file's name
 // (empty before a file is loaded); its RETURN brings the settings screen back.
-void showFileList(App& app, platform::Screen& list, std::string_view prefix, const platform::Label& fileName) {
+void showFileList(App& app, platform::Screen& list, std::string_view prefix,
+                  const platform::Label& fileName) {
   cameFromSettings(app);
   list.show();
   app.form2().hide();

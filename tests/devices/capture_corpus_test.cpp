@@ -200,7 +200,9 @@ std::string printable(const std::string& text, bool named = false) {
 }
 
 // Bytes as a quoted text.
-std::string quotedBytes(const std::string& bytes) { return "\"" + printable(bytes, true) + "\""; }
+std::string quotedBytes(const std::string& bytes) {
+  return "\"" + printable(bytes, true) + "\"";
+}
 
 // The shortest text that reads back as the same single: every bit of a
 // decoded value shows.
@@ -214,7 +216,9 @@ template <std::integral T>
 std::string text(T v) {
   return std::to_string(v);
 }
-std::string text(platform::VbBool v) { return std::to_string(v.raw()); }
+std::string text(platform::VbBool v) {
+  return std::to_string(v.raw());
+}
 
 template <class T>
 std::string list(const T& values) {
@@ -228,9 +232,12 @@ std::string list(const T& values) {
 // shows, also on a screen it creates.
 std::vector<ScreenId> screensOf(Port port, bool grandRapids) {
   switch (port) {
-    case Port::GPS: return {ScreenId::Form9, ScreenId::form20, ScreenId::form21};
-    case Port::EFIS: return {ScreenId::Form8, ScreenId::form12, ScreenId::form15};
-    case Port::EMS: break;
+    case Port::GPS:
+      return {ScreenId::Form9, ScreenId::form20, ScreenId::form21};
+    case Port::EFIS:
+      return {ScreenId::Form8, ScreenId::form12, ScreenId::form15};
+    case Port::EMS:
+      break;
   }
   if (grandRapids) return {ScreenId::Form5, ScreenId::Form11, ScreenId::form12};
   return {ScreenId::Form4, ScreenId::form7, ScreenId::Form10, ScreenId::form12};
@@ -267,11 +274,13 @@ class Observer {
       Properties& last = last_[name];
       std::string changed;
       for (const auto& [key, value] : properties) {
-        const auto was = std::find_if(last.begin(), last.end(), [&](const auto& p) { return p.first == key; });
+        const auto was =
+            std::find_if(last.begin(), last.end(), [&](const auto& p) { return p.first == key; });
         if (was == last.end() || was->second != value) changed += " " + key + "=" + printable(value);
       }
       for (const auto& [key, value] : last) {
-        const bool kept = std::any_of(properties.begin(), properties.end(), [&](const auto& p) { return p.first == key; });
+        const bool kept =
+            std::any_of(properties.begin(), properties.end(), [&](const auto& p) { return p.first == key; });
         if (!kept) changed += " " + key + "=-";
       }
       last = properties;
@@ -288,7 +297,9 @@ class Observer {
   Items look() {
     App& a = program_.app();
     Items items;
-    auto item = [&](const std::string& name, Properties properties) { items.emplace_back(name, std::move(properties)); };
+    auto item = [&](const std::string& name, Properties properties) {
+      items.emplace_back(name, std::move(properties));
+    };
     std::string bits;
     for (std::size_t i = a.EFISStatusBits.size(); i > 0; --i) bits += a.EFISStatusBits[i - 1] ? '1' : '0';
     item("EFIS", {{"time", text(a.EFISHour) + ":" + text(a.EFISMinute) + ":" + text(a.EFISSecond)},
@@ -330,8 +341,7 @@ class Observer {
     }
     const auto& boxes = program_.platform().messages.shown;
     for (std::size_t i = 0; i < boxes.size(); ++i)
-      item("box " + text(i),
-           {{"text", quotedBytes(boxes[i].text)}, {"title", quotedBytes(boxes[i].title)}});
+      item("box " + text(i), {{"text", quotedBytes(boxes[i].text)}, {"title", quotedBytes(boxes[i].title)}});
     item("messages", {{"beeps", text(program_.platform().messages.beeps)}});
     return items;
   }
@@ -419,8 +429,9 @@ class Replay {
  public:
   Replay(const Case& c, const Units& units)
       : case_(c),
-        program_(join({c.elements,
-                       {{"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"}, {units.element, "True"}}})),
+        program_(join(
+            {c.elements,
+             {{"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"}, {units.element, "True"}}})),
         observer_(program_, portsOf(c)) {}
 
   App& app() { return program_.app(); }
@@ -429,7 +440,9 @@ class Replay {
 
   void run() {
     for (const Capture& c : case_.captures) watchPort(c.port);
-    values_ = "Replay of " + case_.expected + " in knots. At each virtual time: the bytes fed to a port, each data event's chunk and what it changed (a property back at its default shows -), and what the timers changed in between.\n";
+    values_ = "Replay of " + case_.expected +
+              " in knots. At each virtual time: the bytes fed to a port, each data event's chunk and what it "
+              "changed (a property back at its default shows -), and what the timers changed in between.\n";
     const std::int64_t start = now();
     note("started with the links open");
     for (const Piece& p : piecesOf(case_.captures, start)) {
@@ -466,8 +479,8 @@ class Replay {
     platform::SerialLink& link = fakeLink(app(), port);
     const bool binary = port == Port::EMS && !app().form2().EMSDYNON.value();
     link.OnRead = followed<const std::string&>(link.OnRead, [this, port, binary](const std::string& data) {
-      values_ += "  " + std::string(portName(port)) + " data " + std::to_string(data.size()) + " bytes: " +
-                 (binary ? hexBytes(data) : quotedBytes(data)) + "\n" + observer_.changes();
+      values_ += "  " + std::string(portName(port)) + " data " + std::to_string(data.size()) +
+                 " bytes: " + (binary ? hexBytes(data) : quotedBytes(data)) + "\n" + observer_.changes();
     });
   }
 
@@ -525,7 +538,9 @@ TEST_P(CaptureCorpus, ReplaysAsTheReviewedFilesSay) {
     names.insert(entry.path().filename().string());
   EXPECT_EQ(names, expectedNames);
 
-  const auto file = [&](const std::string& name) { return testsupport::readFile(replay.recorderFolder() + "/" + name); };
+  const auto file = [&](const std::string& name) {
+    return testsupport::readFile(replay.recorderFolder() + "/" + name);
+  };
   testsupport::expectGolden(c.expected + "." + u.name + ".TXT", file(record));
   for (const std::string& device : c.captureFiles)
     testsupport::expectGolden(c.expected + "." + device + ".DAT", file("TBRC_" + device + "_101908_12.DAT"));
@@ -536,7 +551,8 @@ INSTANTIATE_TEST_SUITE_P(Captures, CaptureCorpus,
                          ::testing::Combine(::testing::Range<std::size_t>(0, cases().size()),
                                             ::testing::Range<std::size_t>(0, kUnits.size())),
                          [](const ::testing::TestParamInfo<std::tuple<std::size_t, std::size_t>>& p) {
-                           return cases()[std::get<0>(p.param)].name + "_" + kUnits[std::get<1>(p.param)].name;
+                           return cases()[std::get<0>(p.param)].name + "_" +
+                                  kUnits[std::get<1>(p.param)].name;
                          });
 
 }  // namespace

@@ -63,12 +63,12 @@ struct UnitCase {
 // The readouts: airspeed and the two altitudes "#0.0", vertical speed as
 // number text (7 significant digits at most).
 const UnitCase kUnitCases[] = {
-    {"Knots", Units::Knots, 99.91132F, "99.9", 3280.8F, "3280.8", 194.38F, "194.4", 4999.9392F, "4999.9", -90.0F,
-     "-90"},
-    {"Miles", Units::Miles, 114.97666F, "115.0", 3280.8F, "3280.8", 223.69F, "223.7", 4999.9392F, "4999.9", -90.0F,
-     "-90"},
-    {"KiloMeters", Units::KiloMeters, 185.04001F, "185.0", 1000.0F, "1000.0", 360.0F, "360.0", 1524.0F, "1524.0",
-     -27.432F, "-27.432"},
+    {"Knots", Units::Knots, 99.91132F, "99.9", 3280.8F, "3280.8", 194.38F, "194.4", 4999.9392F, "4999.9",
+     -90.0F, "-90"},
+    {"Miles", Units::Miles, 114.97666F, "115.0", 3280.8F, "3280.8", 223.69F, "223.7", 4999.9392F, "4999.9",
+     -90.0F, "-90"},
+    {"KiloMeters", Units::KiloMeters, 185.04001F, "185.0", 1000.0F, "1000.0", 360.0F, "360.0", 1524.0F,
+     "1524.0", -27.432F, "-27.432"},
     {"Meters", Units::Meters, 51.4F, "51.4", 1000.0F, "1000.0", 100.0F, "100.0", 1524.0F, "1524.0", -27.432F,
      "-27.432"},
 };
@@ -84,10 +84,18 @@ class EfisDecoderTest : public testsupport::AppTest {
   }
   void selectUnits(Units u) {
     switch (u) {
-      case Units::Knots: s().UnitsKnots.setValue(true); break;
-      case Units::Miles: s().UnitMiles.setValue(true); break;
-      case Units::KiloMeters: s().UnitKiloMeters.setValue(true); break;
-      case Units::Meters: s().UnitsMeter.setValue(true); break;
+      case Units::Knots:
+        s().UnitsKnots.setValue(true);
+        break;
+      case Units::Miles:
+        s().UnitMiles.setValue(true);
+        break;
+      case Units::KiloMeters:
+        s().UnitKiloMeters.setValue(true);
+        break;
+      case Units::Meters:
+        s().UnitsMeter.setValue(true);
+        break;
     }
   }
   void useFileSource() {
@@ -189,8 +197,8 @@ TEST_F(EfisDecoderTest, ModeCAltitudeComesFromTheReceivedMetres) {
   // 1000 m x 0.032808 = 32.808 -> 33; 1524 m -> 49.999 -> 50; -0300 m -> -9.84 -> -10;
   // 99999 m -> 3280.8 -> 3281 (the largest the five columns hold, still a 16-bit value).
   const Case cases[] = {
-      {"01000", Units::Knots, 3280.8F, 33},   {"01000", Units::Meters, 1000.0F, 33},
-      {"01524", Units::Meters, 1524.0F, 50},  {"-0300", Units::Meters, -300.0F, -10},
+      {"01000", Units::Knots, 3280.8F, 33},     {"01000", Units::Meters, 1000.0F, 33},
+      {"01524", Units::Meters, 1524.0F, 50},    {"-0300", Units::Meters, -300.0F, -10},
       {"99999", Units::Meters, 99999.0F, 3281},
   };
   for (const Case& c : cases) {
@@ -224,8 +232,8 @@ TEST_F(EfisDecoderTest, StatusBitZeroAloneSelectsTheAltitudeKind) {
   };
   // Only bit 0 chooses: 000002 (bit 1) is a displayed-altitude record,
   // FFFFFF and 00000f (lower-case digits read too) pressure-altitude ones.
-  const Case cases[] = {{"000000", false}, {"000001", true}, {"000002", false}, {"FFFFFF", true},
-                        {"00000f", true},  {"FFFFFE", false}};
+  const Case cases[] = {{"000000", false}, {"000001", true}, {"000002", false},
+                        {"FFFFFF", true},  {"00000f", true}, {"FFFFFE", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.status);
     app->EFISAltitude = -1;

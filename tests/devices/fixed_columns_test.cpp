@@ -47,7 +47,10 @@ TEST(FixedColumns, FieldsBeyondTheEndOfAShortRecordAreEmpty) {
   EXPECT_EQ(columns::signedHex("FFE0", 1), -32);
   EXPECT_EQ(columns::signedHex("7FFF", 1), 32767);
   EXPECT_EQ(columns::signedHex("FF", 1), 255);
-  EXPECT_EQ(std::string_view(columns::Joined() << "GP1" << " = " << " 12.5"), "GP1 =  12.5");
+  EXPECT_EQ(std::string_view(columns::Joined() << "GP1"
+                                               << " = "
+                                               << " 12.5"),
+            "GP1 =  12.5");
 }
 
 // Random fields of digits, blanks, signs, points and other bytes, of every
@@ -57,7 +60,8 @@ TEST(FixedColumns, QuickReadingAgreesWithTheNumberRuleOnManyFields) {
   const std::string alphabet = "0123456789000111999 -+.X\t";
   for (int round = 0; round < 200000; ++round) {
     std::string line(rng() % 12, '0');
-    for (char& c : line) c = round % 4 == 0 ? static_cast<char>('0' + rng() % 10) : alphabet[rng() % alphabet.size()];
+    for (char& c : line)
+      c = round % 4 == 0 ? static_cast<char>('0' + rng() % 10) : alphabet[rng() % alphabet.size()];
     const std::size_t first = 1 + rng() % 4;
     const std::size_t count = rng() % 7;
     const std::size_t fraction = rng() % 4;
@@ -65,8 +69,8 @@ TEST(FixedColumns, QuickReadingAgreesWithTheNumberRuleOnManyFields) {
     ASSERT_EQ(integerRead(line, first, count), integerByTheRule(columns::text(line, first, count)))
         << '"' << line << "\" " << first << ' ' << count;
 
-    const std::string joined =
-        std::string(columns::text(line, first, count)) + "." + std::string(columns::text(line, first + count, fraction));
+    const std::string joined = std::string(columns::text(line, first, count)) + "." +
+                               std::string(columns::text(line, first + count, fraction));
     const auto expected = static_cast<float>(platform::readNumber(joined));
     ASSERT_EQ(std::bit_cast<std::uint32_t>(columns::decimal(line, first, count, fraction)),
               std::bit_cast<std::uint32_t>(expected))

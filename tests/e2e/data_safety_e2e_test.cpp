@@ -118,7 +118,8 @@ void expectEndedLosingNothing(ProgramRun& run, int code) {
   const auto status = run.waitProgramEnd(30s);
   run.stopSimulator();
   ASSERT_TRUE(status) << "the program did not end";
-  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0) << "\n"
+  ASSERT_TRUE(WIFEXITED(*status)) << "ended by signal " << (WIFSIGNALED(*status) ? WTERMSIG(*status) : 0)
+                                  << "\n"
                                   << run.programOutput();
   EXPECT_EQ(WEXITSTATUS(*status), code);
   // Its last steps ran on sound objects, also when the toolkit ended it.
@@ -237,7 +238,8 @@ TEST(DataSafetyEndToEnd, SlowStartWritesTheHeaderAndEveryRecordIntoTheConfigured
   EXPECT_EQ(run.stopProgram(), 0);
   run.stopSimulator();
 
-  EXPECT_FALSE(fs::exists(run.path("home/RAZERI VAREROZE"))) << "something was written into the default folder";
+  EXPECT_FALSE(fs::exists(run.path("home/RAZERI VAREROZE")))
+      << "something was written into the default folder";
   EXPECT_EQ(run.messages(), "");
   expectNothingLost(run);
 }
@@ -278,8 +280,8 @@ class PrivateXServer {
     }
     if (path_.empty()) return;
     // The server picks a free display and writes its number first.
-    server_ = std::make_unique<Process>(path_, std::vector<std::string>{"-displayfd", "1", "-nolisten", "tcp"},
-                                        Environment{}, output_);
+    server_ = std::make_unique<Process>(
+        path_, std::vector<std::string>{"-displayfd", "1", "-nolisten", "tcp"}, Environment{}, output_);
     waitFor([&] { return !display().empty() || server_->exitStatus().has_value(); }, 30s);
   }
   ~PrivateXServer() { stop(); }
@@ -309,14 +311,16 @@ TEST(DataSafetyEndToEnd, LostDisplayStillWritesEverythingBuffered) {
   PrivateXServer x(run.path("xserver.txt"));
   if (!x.installed()) GTEST_SKIP() << "Xvfb is not installed (scripts/setup installs it)";
   const std::string display = x.display();
-  if (display.empty()) GTEST_SKIP() << "Xvfb did not start: " << testsupport::readFile(run.path("xserver.txt"));
+  if (display.empty())
+    GTEST_SKIP() << "Xvfb did not start: " << testsupport::readFile(run.path("xserver.txt"));
   run.configure(kThreeDevices);
   // The toolkit ends the process from inside itself: what the display's
   // system libraries hold then is theirs, not a leak of the program (this
   // matters only in a sanitizer build).
   testsupport::writeFile(run.path("leaks.supp"), "leak:libdbus-1.so\nleak:libfontconfig.so\n");
   const char* leakOptions = std::getenv("LSAN_OPTIONS");
-  const std::string leaks = std::string(leakOptions ? leakOptions : "") + (leakOptions && *leakOptions ? ":" : "") +
+  const std::string leaks = std::string(leakOptions ? leakOptions : "") +
+                            (leakOptions && *leakOptions ? ":" : "") +
                             "suppressions=" + run.path("leaks.supp");
   ASSERT_NO_FATAL_FAILURE(run.startSimulator(devices(2), 2));
   ASSERT_NO_FATAL_FAILURE(

@@ -185,8 +185,9 @@ void ProgramRun::configure(const Elements& elements) {
 }
 
 void ProgramRun::startSimulator(const std::vector<std::string>& devices, double duration) {
-  std::vector<std::string> args{"--ports-dir", path("ports"), "--sent-dir", path("sent"),
-                                "--duration", platform::numberText(duration), "--hold", "-1"};
+  std::vector<std::string> args{"--ports-dir", path("ports"), "--sent-dir",
+                                path("sent"),  "--duration",  platform::numberText(duration),
+                                "--hold",      "-1"};
   args.insert(args.end(), devices.begin(), devices.end());
   simulator_ = std::make_unique<Process>(TALBREN_DEVICESIM, args, Environment{}, path("simulator.txt"));
   ASSERT_TRUE(simulator_->started());
@@ -228,7 +229,8 @@ void ProgramRun::startProgram(const Environment& extra) {
     else
       env.emplace_back(name, value);
   }
-  program_ = std::make_unique<Process>(TALBREN_EXECUTABLE, std::vector<std::string>{}, env, path("output.txt"));
+  program_ =
+      std::make_unique<Process>(TALBREN_EXECUTABLE, std::vector<std::string>{}, env, path("output.txt"));
   ASSERT_TRUE(program_->started());
 }
 
@@ -359,12 +361,13 @@ std::vector<Fields> Replica::efis(const std::vector<std::string>& pieces) {
 std::vector<Fields> Replica::dynon(const std::vector<std::string>& pieces) {
   screens::Form4& f = app().form4();
   return run(*app().devices().links().MSPort3, pieces, [&f] {
-    return captions({&f.EMSTime,      &f.EMSRPM,       &f.EMSManPres,      &f.EMSOilTemp,    &f.EMSOilPres,
-                     &f.EMSVoltage,   &f.EMSAmps,      &f.EMSEGT1,         &f.EMSEGT2,       &f.EMSEGT3,
-                     &f.EMSEGT4,      &f.EMSEGT5,      &f.EMSEGT6,         &f.EMSCHT1,       &f.EMSCHT2,
-                     &f.EMSCHT3,      &f.EMSCHT4,      &f.EMSCHT5,         &f.EMSCHT6,       &f.EMSFuelPressure,
-                     &f.EMSFuelFlow,  &f.EMSQuantity1, &f.EMSQuantity2,    &f.EMSFuelRemaining, &f.EMSGP1,
-                     &f.EMSGP2,       &f.EMSGP3,       &f.EMSGPThermocouple});
+    return captions({&f.EMSTime,     &f.EMSRPM,       &f.EMSManPres,   &f.EMSOilTemp,
+                     &f.EMSOilPres,  &f.EMSVoltage,   &f.EMSAmps,      &f.EMSEGT1,
+                     &f.EMSEGT2,     &f.EMSEGT3,      &f.EMSEGT4,      &f.EMSEGT5,
+                     &f.EMSEGT6,     &f.EMSCHT1,      &f.EMSCHT2,      &f.EMSCHT3,
+                     &f.EMSCHT4,     &f.EMSCHT5,      &f.EMSCHT6,      &f.EMSFuelPressure,
+                     &f.EMSFuelFlow, &f.EMSQuantity1, &f.EMSQuantity2, &f.EMSFuelRemaining,
+                     &f.EMSGP1,      &f.EMSGP2,       &f.EMSGP3,       &f.EMSGPThermocouple});
   });
 }
 
@@ -373,14 +376,43 @@ std::vector<Fields> Replica::grandRapids(const std::vector<std::string>& pieces,
   platform::SerialLink& link = *app().devices().links().MSPort3;
   link.setReadDelimiter(header);
   return run(link, pieces, [&f] {
-    return captions({&f.HeaderType,  &f.GRTime,       &f.GRHourMeter, &f.GROilTemp,     &f.GROilPres,
-                     &f.GRCarbTemp,  &f.GRCoolantTemp, &f.GRRPM1,     &f.GRRPM2,        &f.GRVoltage,
-                     &f.GREGT1,      &f.GREGT2,       &f.GREGT3,      &f.GREGT4,        &f.GREGT5,
-                     &f.GREGT6,      &f.GRCHT1,       &f.GRCHT2,      &f.GRCHT3,        &f.GRCHT4,
-                     &f.GRCHT5,      &f.GRCHT6,       &f.GRFuelQuantity, &f.GRFuelFlow, &f.GRTimeRemaining,
-                     &f.GRAirspeed,  &f.GRAltitude,   &f.GRROC,       &f.GRBaroSetting, &f.GROAT,
-                     &f.GRUnitTemperature, &f.GRAux1, &f.GRAux2,      &f.GRAux3,        &f.GRAux4,
-                     &f.GRAux5,      &f.GRAux6});
+    return captions({&f.HeaderType,
+                     &f.GRTime,
+                     &f.GRHourMeter,
+                     &f.GROilTemp,
+                     &f.GROilPres,
+                     &f.GRCarbTemp,
+                     &f.GRCoolantTemp,
+                     &f.GRRPM1,
+                     &f.GRRPM2,
+                     &f.GRVoltage,
+                     &f.GREGT1,
+                     &f.GREGT2,
+                     &f.GREGT3,
+                     &f.GREGT4,
+                     &f.GREGT5,
+                     &f.GREGT6,
+                     &f.GRCHT1,
+                     &f.GRCHT2,
+                     &f.GRCHT3,
+                     &f.GRCHT4,
+                     &f.GRCHT5,
+                     &f.GRCHT6,
+                     &f.GRFuelQuantity,
+                     &f.GRFuelFlow,
+                     &f.GRTimeRemaining,
+                     &f.GRAirspeed,
+                     &f.GRAltitude,
+                     &f.GRROC,
+                     &f.GRBaroSetting,
+                     &f.GROAT,
+                     &f.GRUnitTemperature,
+                     &f.GRAux1,
+                     &f.GRAux2,
+                     &f.GRAux3,
+                     &f.GRAux4,
+                     &f.GRAux5,
+                     &f.GRAux6});
   });
 }
 
@@ -435,9 +467,10 @@ Walk walk(const std::vector<Fields>& records, std::size_t at, std::size_t count,
     const Fields values = strict(block(records[r], at + 1, count));
     const auto it = std::find(states.begin() + static_cast<std::ptrdiff_t>(state), states.end(), values);
     if (it == states.end()) {
-      w.failure = "record " + std::to_string(r) + " holds " + show(values) +
-                  ", which no state from the one of the record before it matches (that one: " +
-                  show(states[state]) + ")";
+      w.failure =
+          "record " + std::to_string(r) + " holds " + show(values) +
+          ", which no state from the one of the record before it matches (that one: " + show(states[state]) +
+          ")";
       return w;
     }
     state = static_cast<std::size_t>(it - states.begin());
@@ -478,7 +511,8 @@ void ProgramRun::runToTheEnd() {
   const std::int64_t ticksAtTheEnd = loopTicks();
   ASSERT_GE(ticksAtTheEnd, 0) << "the program's loop is not counting\n" << programOutput();
   ASSERT_TRUE(waitFor([&] { return loopTicks() >= ticksAtTheEnd + 40 || !programRunning(); }, 60s))
-      << "the program's event loop did not run on\n" << programOutput();
+      << "the program's event loop did not run on\n"
+      << programOutput();
   ASSERT_TRUE(programRunning()) << programOutput();
   EXPECT_EQ(stopProgram(), 0);
   stopSimulator();

@@ -104,8 +104,8 @@ TEST(FaultsEndToEnd, UnpluggedEfisStaysClosedWhenItsLinkComesBackWhileTheOthersK
                           block(records.back(), kThreeBlocks.efisAt() + 1, 12))
     --after;
   ASSERT_GE(after, d.firstMatched);
-  const std::set<std::size_t> engineStatesAfter(d.states.begin() + static_cast<std::ptrdiff_t>(after - d.firstMatched),
-                                                d.states.end());
+  const std::set<std::size_t> engineStatesAfter(
+      d.states.begin() + static_cast<std::ptrdiff_t>(after - d.firstMatched), d.states.end());
   EXPECT_GT(engineStatesAfter.size(), 2u);
 }
 
@@ -113,7 +113,8 @@ TEST(FaultsEndToEnd, GarbageOverlongLinesAndLongRunsOnEveryPortNeitherStopThePro
   ProgramRun run;
   run.configure(kThreeDevices);
   // Unpaced lines, so the long runs arrive at once.
-  const std::string faults = ":baud=0:garbage@0.4=300:long@0.8=5000:burst@1.2=70000:truncated@1.6:garbage@2=2000";
+  const std::string faults =
+      ":baud=0:garbage@0.4=300:long@0.8=5000:burst@1.2=70000:truncated@1.6:garbage@2=2000";
   ASSERT_NO_FATAL_FAILURE(
       run.startSimulator({"efis:COM41" + faults, "gps:COM42:rate=4" + faults, "dynon:COM43" + faults}, 3));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <ostream>
 #include <set>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "e2e/e2e_support.h"
@@ -36,7 +36,8 @@ const std::string kGrandRapidsTitles =
     "VOLTS\tEGT1\tEGT2\tEGT3\tEGT4\tEGT5\tEGT6\tCHT1\tCHT2\tCHT3\tCHT4\tCHT5\tCHT6\tFUEL\tFLOW\t"
     "TIME REMAIN\tAIRSPEED\tALTITUDE\tROC\tBARO\tOAT\tINT TEMP\tAUX1\tAUX2\tAUX3\tAUX4\tAUX5\tAUX6\t";
 const std::string kGrandRapidsNote =
-    "Grand Rapids Monitor - There is no unit conversion for the Grand Rapids Monitor. The units recorded here "
+    "Grand Rapids Monitor - There is no unit conversion for the Grand Rapids Monitor. The units recorded "
+    "here "
     "are the same units that are displayed on the Grand Rapids display";
 
 // The link status of one device over the records from `from` on: BAD until
@@ -99,8 +100,8 @@ Fields independentEfis(const std::string& record) {
   };
   std::string aoa = record.substr(39, 2);
   if (aoa[0] == '0') aoa.erase(0, 1);
-  return {decimal(record.substr(8, 3), record[11]), decimal(record.substr(12, 4), record[16]), record.substr(17, 3),
-          aoa};
+  return {decimal(record.substr(8, 3), record[11]), decimal(record.substr(12, 4), record[16]),
+          record.substr(17, 3), aoa};
 }
 
 // The text fields of a Dynon engine record, copied as they stand: time,
@@ -128,11 +129,10 @@ class EnglishUnits : public testing::TestWithParam<UnitCase> {};
 TEST_P(EnglishUnits, EfisNmeaGpsAndDynonRecordEverySentValueAndCaptureEveryByte) {
   const UnitCase u = GetParam();
   ProgramRun run;
-  const Elements elements{{"EFIS_PORT_NAME", "COM11"},     {"GPS_PORT_NAME", "COM12"},
-                          {"EMS_PORT_NAME", "COM13"},      {"EFIS_COMM_CAPTURE", "1"},
-                          {"GPS_COMM_CAPTURE", "1"},       {"EMS_COMM_CAPTURE", "1"},
-                          {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"},
-                          {u.element, "True"}};
+  const Elements elements{
+      {"EFIS_PORT_NAME", "COM11"},     {"GPS_PORT_NAME", "COM12"},      {"EMS_PORT_NAME", "COM13"},
+      {"EFIS_COMM_CAPTURE", "1"},      {"GPS_COMM_CAPTURE", "1"},       {"EMS_COMM_CAPTURE", "1"},
+      {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"}, {u.element, "True"}};
   run.configure(elements);
   ASSERT_NO_FATAL_FAILURE(run.startSimulator({"efis:COM11", "gps:COM12:rate=2", "dynon:COM13"}, 3));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
@@ -217,20 +217,20 @@ INSTANTIATE_TEST_SUITE_P(RecordingEndToEnd, EnglishUnits,
 
 TEST(RecordingEndToEnd, GrandRapidsWithGarminGpsInKilometresRecordsEveryFrameAndCapturesNoFrame) {
   ProgramRun run;
-  const Elements elements{{"EFIS_PORT_NAME", "COM21"},     {"GPS_PORT_NAME", "COM22"},
-                          {"EMS_PORT_NAME", "COM23"},      {"EFIS_COMM_CAPTURE", "1"},
-                          {"GPS_COMM_CAPTURE", "1"},       {"EMS_COMM_CAPTURE", "1"},
-                          {"EMS_DYNON", "False"},          {"EMS_GRAND_RAPIDS", "True"},
-                          {"GPS_FORMAT_NMEA", "False"},    {"GPS_FORMAT_GARMIN", "True"},
-                          {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"},
-                          {"RECORD_UNITS_KPH", "True"}};
+  const Elements elements{
+      {"EFIS_PORT_NAME", "COM21"},   {"GPS_PORT_NAME", "COM22"},      {"EMS_PORT_NAME", "COM23"},
+      {"EFIS_COMM_CAPTURE", "1"},    {"GPS_COMM_CAPTURE", "1"},       {"EMS_COMM_CAPTURE", "1"},
+      {"EMS_DYNON", "False"},        {"EMS_GRAND_RAPIDS", "True"},    {"GPS_FORMAT_NMEA", "False"},
+      {"GPS_FORMAT_GARMIN", "True"}, {"SHOW_RECORD_BUTTON", "False"}, {"RECORD_UNITS_KNOTS", "False"},
+      {"RECORD_UNITS_KPH", "True"}};
   run.configure(elements);
   // The frames start once the watchdog has chosen the FE FF FE header (its
   // first tick, 3 s after the main window loads and 1.5 s after the links
   // open), so every frame arrives whole.
-  ASSERT_NO_FATAL_FAILURE(run.startSimulator(
-      {"efis:COM21:delay=1.5:duration=3.5", "gps:COM22:rate=4:delay=1.5:duration=3.5", "gr4000:COM23:delay=2.5"},
-      2.5));
+  ASSERT_NO_FATAL_FAILURE(
+      run.startSimulator({"efis:COM21:delay=1.5:duration=3.5", "gps:COM22:rate=4:delay=1.5:duration=3.5",
+                          "gr4000:COM23:delay=2.5"},
+                         2.5));
   ASSERT_NO_FATAL_FAILURE(run.startProgram());
   ASSERT_NO_FATAL_FAILURE(run.runToTheEnd());
   EXPECT_EQ(run.messages(), "");
@@ -292,7 +292,8 @@ std::string efisCaptureFile(int lines) {
 std::string dynonCaptureFile(int lines) {
   std::string out;
   for (int i = 0; i < lines; ++i) {
-    const std::string time = "1230" + platform::formatNumber(10 + i / 16, "00") + platform::formatNumber(i % 16 * 6, "00");
+    const std::string time =
+        "1230" + platform::formatNumber(10 + i / 16, "00") + platform::formatNumber(i % 16 * 6, "00");
     out += time + "2992212045045138-05" + platform::formatNumber(200 + i, "000") +
            "1250356180175GP1 12.5GP2100.0GP3  0.0"
            "0350136013801400140115001501380425426450451400ZZZZZZ\r\n";

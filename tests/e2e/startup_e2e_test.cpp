@@ -75,9 +75,11 @@ TEST_P(StartupEndToEnd, ShowsMainWindowThenTheStartScreenAndEndsCleanlyOnSigterm
   ASSERT_TRUE(program.started());
 
   ASSERT_TRUE(waitFor([&] { return logged("Form1 shown"); }, 30s))
-      << "the main window never showed\n" << testsupport::readFile(folder.file("output.txt"));
+      << "the main window never showed\n"
+      << testsupport::readFile(folder.file("output.txt"));
   ASSERT_TRUE(waitFor([&] { return startSequenceRan(); }, 30s))
-      << "the start sequence never ran\n" << testsupport::readFile(folder.file("output.txt"));
+      << "the start sequence never ran\n"
+      << testsupport::readFile(folder.file("output.txt"));
   // The main window first, then the start sequence put the chosen screen in
   // its place (or left the main window alone when it is the one chosen).
   if (chosen != "Form1") {

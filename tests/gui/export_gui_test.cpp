@@ -19,9 +19,9 @@
 #include "platform/files.h"
 #include "platform/timer.h"
 #include "recorder/export.h"
+#include "recorder/loaders.h"
 #include "recorder/recorder.h"
 #include "settings/form2.h"
-#include "recorder/loaders.h"
 #include "shell/form1.h"
 #include "shell/main_handlers.h"
 #include "shell/shell.h"
@@ -45,8 +45,8 @@ class PausingHost : public platform::qt::QtUiHost {
 // A left click as the window system delivers it: a press and a release.
 void postClick(QWidget* w) {
   const QPointF at(w->width() / 2.0, w->height() / 2.0);
-  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
-                                                 Qt::LeftButton, Qt::NoModifier));
+  QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, w->mapToGlobal(at),
+                                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
   QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, w->mapToGlobal(at),
                                                  Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
@@ -126,8 +126,9 @@ TEST_F(ExportWidgets, CancelClickedMidWayEndsTheExportAndOtherInputIsDropped) {
     shot = guitest::saveShot(f2, QStringLiteral("form2_export_progress"));
     postClick(apply);
     const QPoint lastTab = tabs->tabRect(tabs->count() - 1).center();
-    QCoreApplication::postEvent(tabs, new QMouseEvent(QEvent::MouseButtonPress, lastTab, tabs->mapToGlobal(lastTab),
-                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        tabs, new QMouseEvent(QEvent::MouseButtonPress, lastTab, tabs->mapToGlobal(lastTab), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier));
     QCoreApplication::postEvent(host.windowOf(f2)->builtWidget(), new QCloseEvent);
     postClick(cancel);
     clicked = true;

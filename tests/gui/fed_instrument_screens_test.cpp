@@ -19,6 +19,7 @@
 #include "app/app.h"
 #include "gui_support.h"
 #include "platform/qt/screen_window.h"
+#include "platform/virtual_scheduler.h"
 #include "screens/dynon_gauges.h"
 #include "screens/form10.h"
 #include "screens/form11.h"
@@ -34,7 +35,6 @@
 #include "settings/form2.h"
 #include "shell/shell.h"
 #include "shell/supervisor.h"
-#include "platform/virtual_scheduler.h"
 #include "support/fed_links.h"
 
 namespace {
@@ -49,8 +49,8 @@ struct EfisFields {
 };
 
 std::string efisRecord(const EfisFields& f) {
-  return std::string(f.time) + "32" + f.pitch + f.roll + f.heading + f.airspeed + f.altitude + f.rate + f.lateral +
-         f.vertical + f.aoa + f.status + "4A2C\r";
+  return std::string(f.time) + "32" + f.pitch + f.roll + f.heading + f.airspeed + f.altitude + f.rate +
+         f.lateral + f.vertical + f.aoa + f.status + "4A2C\r";
 }
 
 // A moment of flight: the record with the altitude, then the one with the
@@ -60,16 +60,19 @@ struct Flight {
 };
 
 // Level: pitch 0, roll 0, heading 090, 100 kt, 3281 ft, level, 1.0 G, AOA 18.
-const Flight kLevel = {{"120000", "0000", "00000", "090", "0514", "01000", "0000", "000", "010", "18", "000000"},
-                       {"120000", "0000", "00000", "090", "0514", "01000", "0000", "000", "010", "18", "000001"}};
+const Flight kLevel = {
+    {"120000", "0000", "00000", "090", "0514", "01000", "0000", "000", "010", "18", "000000"},
+    {"120000", "0000", "00000", "090", "0514", "01000", "0000", "000", "010", "18", "000001"}};
 // Banked: pitch 8.5, roll 25.3 right, heading 047, 87.3 kt, 4127 ft, climbing
 // 510 ft/min, 1.2 G, AOA 24 (past the yellow limit).
-const Flight kBanked = {{"120001", "0085", "00253", "047", "0449", "01258", "0030", "000", "012", "24", "000000"},
-                        {"120001", "0085", "00253", "047", "0449", "01258", "0085", "000", "012", "24", "000001"}};
+const Flight kBanked = {
+    {"120001", "0085", "00253", "047", "0449", "01258", "0030", "000", "012", "24", "000000"},
+    {"120001", "0085", "00253", "047", "0449", "01258", "0085", "000", "012", "24", "000001"}};
 // Pitched up: pitch 55, roll 10 left, heading 200, 58.3 kt, 4921 ft, climbing
 // 1500 ft/min, 2.5 G, AOA 33 (past the red limit).
-const Flight kPitched = {{"120002", "0550", "-0100", "200", "0300", "01500", "-015", "000", "025", "33", "000000"},
-                         {"120002", "0550", "-0100", "200", "0300", "01500", "0250", "000", "025", "33", "000001"}};
+const Flight kPitched = {
+    {"120002", "0550", "-0100", "200", "0300", "01500", "-015", "000", "025", "33", "000000"},
+    {"120002", "0550", "-0100", "200", "0300", "01500", "0250", "000", "025", "33", "000001"}};
 
 // Cylinder 6's EGT reads 0: a missing probe, far below its bar.
 std::string dynonWithMissingEgt() {
@@ -153,8 +156,8 @@ TEST_F(FedInstrumentScreens, EfisScreenLevelBankedPitchedAndStale) {
   const std::vector<Marks> marks = {
       {f.VerticalSpeedGuage, {&f.VertSpdMax[0], &f.VertSpdMid[0], &f.VertSpdMid[1], &f.VertSpdMax[1]}},
       {f.VerticalGs,
-       {&f.VertSpeedLabel[0], &f.VertSpeedLabel[1], &f.VertSpeedLabel[2], &f.VertSpeedLabel[3], &f.VertSpeedLabel[4],
-        &f.VertSpeedLabel[5], &f.VertSpeedLabel[6], &f.VertSpeedLabel[7]}},
+       {&f.VertSpeedLabel[0], &f.VertSpeedLabel[1], &f.VertSpeedLabel[2], &f.VertSpeedLabel[3],
+        &f.VertSpeedLabel[4], &f.VertSpeedLabel[5], &f.VertSpeedLabel[6], &f.VertSpeedLabel[7]}},
   };
   for (const Marks& m : marks) {
     QWidget* tape = widgetOf(f, m.tape);
@@ -188,14 +191,16 @@ TEST_F(FedInstrumentScreens, EfisScreenLevelBankedPitchedAndStale) {
 TEST_F(FedInstrumentScreens, GpsScreensWithAFix) {
   // The sky plot's pictures by signal strength, in the program folder.
   QDir(folder.path()).mkpath(QStringLiteral("photo"));
-  for (auto [name, colour] : {std::pair{"GREEN", Qt::green}, std::pair{"YELLOW", Qt::yellow}, std::pair{"RED", Qt::red}}) {
+  for (auto [name, colour] :
+       {std::pair{"GREEN", Qt::green}, std::pair{"YELLOW", Qt::yellow}, std::pair{"RED", Qt::red}}) {
     QImage dot(14, 14, QImage::Format_RGB32);
     dot.fill(Qt::black);
     QPainter p(&dot);
     p.setBrush(QColor(colour));
     p.drawEllipse(1, 1, 12, 12);
     p.end();
-    ASSERT_TRUE(dot.save(folder.filePath(QStringLiteral("photo/GPS_%1_Small.bmp").arg(QLatin1String(name))), "BMP"));
+    ASSERT_TRUE(
+        dot.save(folder.filePath(QStringLiteral("photo/GPS_%1_Small.bmp").arg(QLatin1String(name))), "BMP"));
   }
   app->NMEASource = true;
   app->GarminSource = false;

@@ -77,12 +77,13 @@ TEST_F(FolderWidgets, ListingColumnClickPurgeAndDeleteOnScreen) {
 
   // SIZE: the header clicked, the rows by size as numbers.
   QHeaderView* header = view->header();
-  const QPoint sizeHeader(header->sectionViewportPosition(3) + header->sectionSize(3) / 2, header->height() / 2);
+  const QPoint sizeHeader(header->sectionViewportPosition(3) + header->sectionSize(3) / 2,
+                          header->height() / 2);
   click(header->viewport(), sizeHeader);
-  EXPECT_EQ(shownNames(view), (std::vector<std::string>{"notes.csv", "TBRC_101908.txt", "TBRC_GPS_101908_14.DAT",
-                                                        "TBRC_101908.TXT", "TBRC_EMS_101908_14.DAT",
-                                                        "TBRC_EFIS_101901_14.DAT", "TBRC_EFIS_101902_14.DAT",
-                                                        "TBRC_EFIS_101903_14.DAT"}));
+  EXPECT_EQ(shownNames(view),
+            (std::vector<std::string>{"notes.csv", "TBRC_101908.txt", "TBRC_GPS_101908_14.DAT",
+                                      "TBRC_101908.TXT", "TBRC_EMS_101908_14.DAT", "TBRC_EFIS_101901_14.DAT",
+                                      "TBRC_EFIS_101902_14.DAT", "TBRC_EFIS_101903_14.DAT"}));
   EXPECT_EQ(view->model()->index(0, 3).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 255));
   shot(f6, "form6_column_click");
 

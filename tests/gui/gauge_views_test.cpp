@@ -292,7 +292,8 @@ TEST_F(GaugeViewsTest, TapeMarksSitAtTheirValuesPixels) {
   }
   const double inset = platform::kBarScaleInset, perKnot = (360 - 2 * inset) / 30.0;
   std::vector<int> expected;
-  for (double v : {100.0, 90.0, 80.0}) expected.push_back(static_cast<int>(std::lround(inset + (102.3 - v) * perKnot)));
+  for (double v : {100.0, 90.0, 80.0})
+    expected.push_back(static_cast<int>(std::lround(inset + (102.3 - v) * perKnot)));
   ASSERT_EQ(majors.size(), expected.size());
   for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_NEAR(majors[k], expected[k], 1) << k;
 }
@@ -309,7 +310,8 @@ TEST_F(GaugeViewsTest, BandOfColourZeroLeavesTheStripUnpainted) {
   const double inset = platform::kBarScaleInset, perUnit = (160 - 2 * inset) / 60.0;
   const auto column = [&](double v) { return static_cast<int>(inset + v * perUnit); };
   for (int x = column(12); x <= column(23); ++x)
-    for (int y = 0; y < plain.height(); ++y) ASSERT_EQ(banded.pixel(x, y), plain.pixel(x, y)) << x << "," << y;
+    for (int y = 0; y < plain.height(); ++y)
+      ASSERT_EQ(banded.pixel(x, y), plain.pixel(x, y)) << x << "," << y;
   bool redShows = false;
   for (int x = column(2); x <= column(8); ++x)
     for (int y = 0; y < plain.height(); ++y) redShows = redShows || banded.pixel(x, y) != plain.pixel(x, y);
@@ -375,9 +377,11 @@ TEST_F(GaugeViewsTest, PeggedValuesLookUnlikeTheScaleEnd) {
 // Empty, reversed and absurd scales paint at once, with a few marks.
 TEST_F(GaugeViewsTest, AbsurdScalesPaint) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const std::pair<double, double> ranges[] = {{5, 5}, {100, 0}, {0, 1e40}, {-1e300, 1e300}, {nan, 3}, {1e17, 1e17 + 64}};
+  const std::pair<double, double> ranges[] = {{5, 5},          {100, 0}, {0, 1e40},
+                                              {-1e300, 1e300}, {nan, 3}, {1e17, 1e17 + 64}};
   for (auto [min, max] : ranges)
-    for (ScaledGauge* g : std::initializer_list<ScaledGauge*>{&screen.tape, &screen.fuel, &screen.cht, &screen.tach}) {
+    for (ScaledGauge* g :
+         std::initializer_list<ScaledGauge*>{&screen.tape, &screen.fuel, &screen.cht, &screen.tach}) {
       g->setPositionMax(max);
       g->setPositionMin(min);
       g->setPosition(max);

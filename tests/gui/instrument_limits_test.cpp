@@ -47,7 +47,8 @@ TEST_F(InstrumentLimits, InstrumentsOpensOnTheSelectedTabAndEachTabShowsOneFrame
   openLimits();
   EXPECT_EQ(framesOnView(), std::set<std::string>{"AirspeedMarkingFrame"});
   shot(limits(), "limits_tab_1");
-  const std::vector<const char*> frames{"AirspeedMarkingFrame", "EngineMarkingFrame", "GPS_Frame", "ModeCFrame"};
+  const std::vector<const char*> frames{"AirspeedMarkingFrame", "EngineMarkingFrame", "GPS_Frame",
+                                        "ModeCFrame"};
   for (int tab : {2, 3, 4, 1}) {
     clickTab(limits(), tab);
     EXPECT_EQ(framesOnView(), std::set<std::string>{frames[static_cast<std::size_t>(tab - 1)]}) << tab;
@@ -68,10 +69,9 @@ TEST_F(InstrumentLimits, EngineRowsFollowTheEngineMonitorType) {
     bool dynonRows;
     const char* leftFuel;
   };
-  const std::vector<const char*> dynonOnly{"Label5_0",       "ManPresMax",         "ManPresMin",    "Label5_4",
-                                           "AmpsScaleMax",   "AmpsLowRed",         "Label5_5",      "FuelPresMax",
-                                           "FuelPresLowRed", "Label5_8",           "FuelRightMax",  "FuelRightRed",
-                                           "Line1"};
+  const std::vector<const char*> dynonOnly{
+      "Label5_0",    "ManPresMax",     "ManPresMin", "Label5_4",     "AmpsScaleMax", "AmpsLowRed", "Label5_5",
+      "FuelPresMax", "FuelPresLowRed", "Label5_8",   "FuelRightMax", "FuelRightRed", "Line1"};
   for (const Type& t : {Type{"EMSGRANDRAPIDS", false, "Quantity"}, Type{"EMSDYNON", true, "Fuel Left"},
                         Type{"EMSGR2000", false, "Quantity"}}) {
     SCOPED_TRACE(t.option);

@@ -76,9 +76,12 @@ INSTANTIATE_TEST_SUITE_P(IconFiles, MainWindowTest,
                          testing::Values(IconFile::Valid, IconFile::Unreadable, IconFile::Missing),
                          [](const testing::TestParamInfo<IconFile>& p) {
                            switch (p.param) {
-                             case IconFile::Valid: return std::string("ValidIcon");
-                             case IconFile::Unreadable: return std::string("UnreadableIcon");
-                             case IconFile::Missing: return std::string("MissingIcon");
+                             case IconFile::Valid:
+                               return std::string("ValidIcon");
+                             case IconFile::Unreadable:
+                               return std::string("UnreadableIcon");
+                             case IconFile::Missing:
+                               return std::string("MissingIcon");
                            }
                            return std::string("Unknown");
                          });

@@ -40,7 +40,9 @@ namespace {
 
 // An EFIS record as the link delivers it, one second of its own for each i.
 std::string efisLine(int i) {
-  const auto twoDigits = [](int v) { return std::string{static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)}; };
+  const auto twoDigits = [](int v) {
+    return std::string{static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+  };
   return "14" + twoDigits(5 + i / 60) + twoDigits(i % 60) + "32-053-0127123051401000-015-02010050000004A2C\r";
 }
 
@@ -89,7 +91,9 @@ class PlaybackWidgets : public guitest::ProgramFolder {
     option.sliderValue = slider->value();
     option.pageStep = slider->pageStep();
     option.singleStep = slider->singleStep();
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider).center();
+    return slider->style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+        .center();
   }
   // The file label clicked on the settings screen, the dialog answered with `path`.
   void pick(platform::Label& label, const std::string& path) {
@@ -180,7 +184,8 @@ TEST_F(PlaybackWidgets, LabelClickLoadsThenTheSpeedControlsAndADragPlayIt) {
   QTest::mouseRelease(slider, Qt::LeftButton, {}, from + QPoint(slider->width() / 3, 0));
   const int dragged = f1.DataPointerSlider.value();
   EXPECT_GT(dragged, before + 50);
-  ASSERT_TRUE(guitest::processUntil([&] { return f1.RecordPointer.caption() == std::to_string(dragged); }, 30000))
+  ASSERT_TRUE(
+      guitest::processUntil([&] { return f1.RecordPointer.caption() == std::to_string(dragged); }, 30000))
       << "waited for the supervisor to show record " << dragged;
   EXPECT_EQ(app->EFISLine, efisLine(dragged - 1));
 }
@@ -190,7 +195,8 @@ TEST_F(PlaybackWidgets, ListsScrollToTheirEndAndAClickedEngineRecordIsDecoded) {
   std::string bytes;
   const int lines = 200000;
   for (int i = 0; i < lines; ++i)
-    bytes += i % 1000 == 999 ? efisLine(i % 3600).substr(0, 51) + std::string(180, '#') + "\r\n" : efisLine(i % 3600) + "\r\n";
+    bytes += i % 1000 == 999 ? efisLine(i % 3600).substr(0, 51) + std::string(180, '#') + "\r\n"
+                             : efisLine(i % 3600) + "\r\n";
   settings::Form2& f2 = app->form2();
   f2.EFIS_FILE.setValue(true);
   pick(f2.EFIS_DataFileName, write("TBRC_EFIS_102612_15.DAT", bytes));
@@ -209,7 +215,8 @@ TEST_F(PlaybackWidgets, ListsScrollToTheirEndAndAClickedEngineRecordIsDecoded) {
   ASSERT_GT(sideways->maximum(), 200);
   sideways->setValue(200);
   guitest::processPending();
-  EXPECT_EQ(list->rowText(lines - 1).left(6), QString::fromStdString(efisLine((lines - 1) % 3600).substr(0, 6)));
+  EXPECT_EQ(list->rowText(lines - 1).left(6),
+            QString::fromStdString(efisLine((lines - 1) % 3600).substr(0, 6)));
   EXPECT_TRUE(guitest::saveShot(efis, QStringLiteral("playback_form15_end_sideways")));
 
   // The engine list: scrolled to its end with the scroll bar, a click on an entry.
@@ -271,13 +278,15 @@ TEST_F(PlaybackWidgets, FileDialogFiltersMatchNamesRegardlessOfCase) {
   auto names = [&] {
     QStringList out;
     const QModelIndex root = view->rootIndex();
-    for (int r = 0; r < view->model()->rowCount(root); ++r) out << view->model()->index(r, 0, root).data().toString();
+    for (int r = 0; r < view->model()->rowCount(root); ++r)
+      out << view->model()->index(r, 0, root).data().toString();
     out.sort();
     return out;
   };
   const QStringList wanted{QStringLiteral("TBRC_EFIS_101908_14.DAT"), QStringLiteral("other.dat")};
   EXPECT_TRUE(guitest::processUntil([&] { return names() == wanted; }, 30000))
-      << "waited for the dialog to list the data files; it lists " << names().join(QLatin1Char(' ')).toStdString();
+      << "waited for the dialog to list the data files; it lists "
+      << names().join(QLatin1Char(' ')).toStdString();
   dialog.close();
 }
 

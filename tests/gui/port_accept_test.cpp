@@ -130,16 +130,18 @@ TEST_F(PortAccept, AcceptSavesShowsTheSettingsAndReopensTheLinkAtOnce) {
 
     click(find<QPushButton>(f, name(d.name, "PortOK").c_str()));
     const std::string prefix = d.name;
-    for (const auto& [element, value] : std::vector<std::pair<std::string, std::string>>{
-             {"_PORT_NAME", port},
-             {"_PORT_SPEED", d.speed},
-             {"_PORT_PARITY", d.parity},
-             {"_PORT_DATA_LENGTH", d.dataBits},
-             {"_PORT_FLOW_CONTROL", d.flow},
-             {"_PORT_STOP_BITS", d.stopBits}})
-      EXPECT_EQ(configElement(prefix + element), "      <" + prefix + element + ">" + value + "</" + prefix + element + ">");
+    for (const auto& [element, value] :
+         std::vector<std::pair<std::string, std::string>>{{"_PORT_NAME", port},
+                                                          {"_PORT_SPEED", d.speed},
+                                                          {"_PORT_PARITY", d.parity},
+                                                          {"_PORT_DATA_LENGTH", d.dataBits},
+                                                          {"_PORT_FLOW_CONTROL", d.flow},
+                                                          {"_PORT_STOP_BITS", d.stopBits}})
+      EXPECT_EQ(configElement(prefix + element),
+                "      <" + prefix + element + ">" + value + "</" + prefix + element + ">");
     EXPECT_EQ(static_cast<platform::Label*>(main.findControl(prefix + "CommPort"))->caption(), port);
-    EXPECT_EQ(static_cast<platform::Label*>(main.findControl(prefix + "Settings"))->caption(), d.settingsText);
+    EXPECT_EQ(static_cast<platform::Label*>(main.findControl(prefix + "Settings"))->caption(),
+              d.settingsText);
     EXPECT_EQ(accept(d.name).backColor(), platform::color::ButtonFace);
     ASSERT_TRUE(link->PortOpen());
     EXPECT_EQ(std::to_string(link->BaudRate()), d.speed);
@@ -151,7 +153,8 @@ TEST_F(PortAccept, AcceptSavesShowsTheSettingsAndReopensTheLinkAtOnce) {
     click(find<QPushButton>(f, name(d.name, "PortOK").c_str()));
     EXPECT_FALSE(link->PortOpen());
     EXPECT_EQ(static_cast<platform::Label*>(main.findControl(prefix + "CommPort"))->caption(), "NONE");
-    EXPECT_EQ(configElement(prefix + "_PORT_NAME"), "      <" + prefix + "_PORT_NAME>NONE</" + prefix + "_PORT_NAME>");
+    EXPECT_EQ(configElement(prefix + "_PORT_NAME"),
+              "      <" + prefix + "_PORT_NAME>NONE</" + prefix + "_PORT_NAME>");
     click(find<QPushButton>(f, "Command1"));
     EXPECT_EQ(find<QLabel>(main, (prefix + "CommPort").c_str())->text().toStdString(), "NONE");
     EXPECT_EQ(find<QLabel>(main, (prefix + "Settings").c_str())->text().toStdString(), d.settingsText);

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -267,7 +267,8 @@ TEST(QtFileDialogsTest, FiltersConvertToQtForm) {
   const Case cases[] = {
       {"Text (*.txt)|*.txt|All Files (*.*)|*.*", 2, "Text (*.txt) (*.[tT][xX][tT]);;All Files (*.*) (*.*)",
        "All Files (*.*) (*.*)"},
-      {"Record files|*.TXT|All|*.*", 1, "Record files (*.[tT][xX][tT]);;All (*.*)", "Record files (*.[tT][xX][tT])"},
+      {"Record files|*.TXT|All|*.*", 1, "Record files (*.[tT][xX][tT]);;All (*.*)",
+       "Record files (*.[tT][xX][tT])"},
       {"Data|*.csv;*.txt", 1, "Data (*.[cC][sS][vV] *.[tT][xX][tT])", "Data (*.[cC][sS][vV] *.[tT][xX][tT])"},
       {"Text|*.txt|All|*.*", 7, "Text (*.[tT][xX][tT]);;All (*.*)", "Text (*.[tT][xX][tT])"},
       {"", 1, "", ""},

@@ -412,10 +412,12 @@ TEST_F(ProgramLinksTest, GrandRapidsStreamOnTheWrongDelimiterIsRealignedWithinTw
       expected.push_back(n);
       expectedText.push_back(rpmText(n));
     }
-    EXPECT_EQ(std::vector<int>(decoded.begin() + static_cast<std::ptrdiff_t>(piece), decoded.end()), expected);
+    EXPECT_EQ(std::vector<int>(decoded.begin() + static_cast<std::ptrdiff_t>(piece), decoded.end()),
+              expected);
     EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<std::ptrdiff_t>(piece), shown.end()),
               expectedText);
-    for (std::size_t i = 2; i < delimiterAfterTick.size(); ++i) EXPECT_EQ(delimiterAfterTick[i], kFEFEFE) << i;
+    for (std::size_t i = 2; i < delimiterAfterTick.size(); ++i)
+      EXPECT_EQ(delimiterAfterTick[i], kFEFEFE) << i;
     screens::Form5& data = app->form5();
     EXPECT_EQ(data.HeaderType.caption(), "$FE  $FE  $FE");
     EXPECT_EQ(data.GRCHT1.caption(), "400");

@@ -40,10 +40,10 @@ TEST_F(SettingsScreen, EachTabShowsExactlyItsFrames) {
   startOnMainWindow();
   openSettings();
   settings::Form2& f = app->form2();
-  const std::vector<const char*> frames{"EFIS_PortFrame",       "EMS_PortFrame", "EMS_TypeFrame",
-                                        "GPS_PortFrame",        "GPS_Sentance_Type",
-                                        "RecorderOptionsFrame", "TimeFrame",     "UnitsFrame",
-                                        "StartupFrame",         "MainScreenRate", "EFISScreenRate"};
+  const std::vector<const char*> frames{"EFIS_PortFrame", "EMS_PortFrame",     "EMS_TypeFrame",
+                                        "GPS_PortFrame",  "GPS_Sentance_Type", "RecorderOptionsFrame",
+                                        "TimeFrame",      "UnitsFrame",        "StartupFrame",
+                                        "MainScreenRate", "EFISScreenRate"};
   const auto& shows = settingstest::form2TabFrames();
   for (int tab = 1; tab <= 8; ++tab) {
     SCOPED_TRACE(f.TabStrip1.tabCaption(tab));
@@ -70,12 +70,10 @@ TEST_F(SettingsScreen, OptionGroupsApplyTheirChoiceAtOnce) {
     int ms;
     const char* caption;
   };
-  for (const Interval& row : {Interval{"IntervalHalfSecond", 250, "250 ms"},
-                              Interval{"IntervalOneSecond", 1000, "1 Second"},
-                              Interval{"IntervalFiveSecond", 5000, "5 Seconds"},
-                              Interval{"IntervalTenSecond", 10000, "10 Seconds"},
-                              Interval{"IntervalThirtySecond", 30000, "30 Seconds"},
-                              Interval{"RealTime", 250, "REAL TIME (F8)"}}) {
+  for (const Interval& row :
+       {Interval{"IntervalHalfSecond", 250, "250 ms"}, Interval{"IntervalOneSecond", 1000, "1 Second"},
+        Interval{"IntervalFiveSecond", 5000, "5 Seconds"}, Interval{"IntervalTenSecond", 10000, "10 Seconds"},
+        Interval{"IntervalThirtySecond", 30000, "30 Seconds"}, Interval{"RealTime", 250, "REAL TIME (F8)"}}) {
     click(option(row.option));
     EXPECT_EQ(main.DisplayUpdateTimer.interval(), row.ms) << row.option;
     EXPECT_EQ(main.SampleInterval.caption(), row.caption) << row.option;
@@ -89,8 +87,9 @@ TEST_F(SettingsScreen, OptionGroupsApplyTheirChoiceAtOnce) {
   };
   const std::vector<int> rateMs{75, 75, 250, 500, 1000};
   const std::vector<std::string> rateCaption{"REAL TIME", "75 ms", "250 ms", "500 ms", "1 Sec"};
-  for (const Rates& r : {Rates{"EFISUpdateRate_", main.EFIS_DataDisplayTimer, main.MainInterval, main.EFISInterval},
-                         Rates{"MainUpdateRate_", main.EFIS_DisplayTimer, main.EFISInterval, main.MainInterval}}) {
+  for (const Rates& r :
+       {Rates{"EFISUpdateRate_", main.EFIS_DataDisplayTimer, main.MainInterval, main.EFISInterval},
+        Rates{"MainUpdateRate_", main.EFIS_DisplayTimer, main.EFISInterval, main.MainInterval}}) {
     for (int i : {4, 3, 2, 1, 0}) {
       const std::string name = r.array + std::to_string(i);
       click(option(name.c_str()));
@@ -173,8 +172,9 @@ TEST_F(SettingsScreen, ReturnAppliesSavesAndGoesHomeWhileApplyOnlySaves) {
     const char* option;
     const char* caption;
   };
-  for (const Type& t : {Type{"EMSGR2000", "DYNON EMS10 MONITOR"}, Type{"EMSGRANDRAPIDS", "GRAND RAPIDS MONITOR"},
-                        Type{"EMSGR2000", "GRAND RAPIDS MONITOR"}, Type{"EMSDYNON", "DYNON EMS10 MONITOR"}}) {
+  for (const Type& t :
+       {Type{"EMSGR2000", "DYNON EMS10 MONITOR"}, Type{"EMSGRANDRAPIDS", "GRAND RAPIDS MONITOR"},
+        Type{"EMSGR2000", "GRAND RAPIDS MONITOR"}, Type{"EMSDYNON", "DYNON EMS10 MONITOR"}}) {
     openSettings(2);
     click(option(t.option));
     click(button(f, "Command1"));
@@ -309,9 +309,20 @@ TEST_F(SettingsScreen, EachShowButtonOpensItsScreenAndItsReturnComesBack) {
     };
   };
   const std::vector<Row> rows{
-      {1, "EFIS_ShowDataButton", "EMSDYNON", {"Form3"}, {"Form2"}, rawView("EFIS COMM PORT DATA", true, false),
-       ScreenId::Form3, "ReturnButton", {"Form2"}},
-      {2, "EMS_ShowDataButton", "EMSDYNON", {"Form3"}, {"Form2"},
+      {1,
+       "EFIS_ShowDataButton",
+       "EMSDYNON",
+       {"Form3"},
+       {"Form2"},
+       rawView("EFIS COMM PORT DATA", true, false),
+       ScreenId::Form3,
+       "ReturnButton",
+       {"Form2"}},
+      {2,
+       "EMS_ShowDataButton",
+       "EMSDYNON",
+       {"Form3"},
+       {"Form2"},
        [&, check = rawView("EMS COMM PORT DATA", false, true)] {
          check();
          // The engine link's lines come in at the bottom.
@@ -320,21 +331,71 @@ TEST_F(SettingsScreen, EachShowButtonOpensItsScreenAndItsReturnComesBack) {
          EXPECT_EQ(find<QLabel>(raw, "Label1_19")->text(), QStringLiteral("121530 ENGINE LINE"));
          shot(raw, "settings_ems_show_comm_raw_view");
        },
-       ScreenId::Form3, "ReturnButton", {"Form2"}},
-      {3, "GPS_ShowDataButton", "EMSDYNON", {"Form2", "form21"}, {"Form1"}, [] {}, ScreenId::form21,
-       "ReturnButton", {"Form1", "Form2"}},
-      {1, "EFIS_ShowDataScreen", "EMSDYNON", {"Form1"}, {"Form2"},
-       [&] { EXPECT_EQ(configElement("EMS_DYNON"), "      <EMS_DYNON>True</EMS_DYNON>"); }, ScreenId::Form1,
-       nullptr, {}},
-      {2, "EMS_ShowDataScreen", "EMSDYNON", {"Form4"}, {"Form2"}, [] {}, ScreenId::Form4, "Command1", {"Form2"}},
-      {2, "EMS_ShowDataScreen", "EMSGR2000", {"Form5"}, {"Form2"}, [] {}, ScreenId::Form5, "Command1", {"Form2"}},
-      {3, "GPS_ShowDataScreen", "EMSDYNON", {"form20"}, {"Form1"}, [] {}, ScreenId::form20, "ReturnButton",
-       {"Form1"}},
-      {1, "EFIS_ShowFileButton", "EMSDYNON", {"form15"}, {"Form2"},
-       [&] { EXPECT_EQ(app->form15().caption(), "EFIS DATA FILE - "); }, ScreenId::form15, "ReturnButton",
+       ScreenId::Form3,
+       "ReturnButton",
        {"Form2"}},
-      {2, "EMS_ShowFileButton", "EMSDYNON", {"form7"}, {"Form2"},
-       [&] { EXPECT_EQ(app->form7().caption(), "EMS DATA FILE - ENGINE.DAT"); }, ScreenId::form7, "ReturnButton",
+      {3,
+       "GPS_ShowDataButton",
+       "EMSDYNON",
+       {"Form2", "form21"},
+       {"Form1"},
+       [] {},
+       ScreenId::form21,
+       "ReturnButton",
+       {"Form1", "Form2"}},
+      {1,
+       "EFIS_ShowDataScreen",
+       "EMSDYNON",
+       {"Form1"},
+       {"Form2"},
+       [&] { EXPECT_EQ(configElement("EMS_DYNON"), "      <EMS_DYNON>True</EMS_DYNON>"); },
+       ScreenId::Form1,
+       nullptr,
+       {}},
+      {2,
+       "EMS_ShowDataScreen",
+       "EMSDYNON",
+       {"Form4"},
+       {"Form2"},
+       [] {},
+       ScreenId::Form4,
+       "Command1",
+       {"Form2"}},
+      {2,
+       "EMS_ShowDataScreen",
+       "EMSGR2000",
+       {"Form5"},
+       {"Form2"},
+       [] {},
+       ScreenId::Form5,
+       "Command1",
+       {"Form2"}},
+      {3,
+       "GPS_ShowDataScreen",
+       "EMSDYNON",
+       {"form20"},
+       {"Form1"},
+       [] {},
+       ScreenId::form20,
+       "ReturnButton",
+       {"Form1"}},
+      {1,
+       "EFIS_ShowFileButton",
+       "EMSDYNON",
+       {"form15"},
+       {"Form2"},
+       [&] { EXPECT_EQ(app->form15().caption(), "EFIS DATA FILE - "); },
+       ScreenId::form15,
+       "ReturnButton",
+       {"Form2"}},
+      {2,
+       "EMS_ShowFileButton",
+       "EMSDYNON",
+       {"form7"},
+       {"Form2"},
+       [&] { EXPECT_EQ(app->form7().caption(), "EMS DATA FILE - ENGINE.DAT"); },
+       ScreenId::form7,
+       "ReturnButton",
        {"Form2"}},
       // GPS files are never played back: the button does nothing.
       {3, "GPS_ShowFileButton", "EMSDYNON", {"Form2"}, {"Form1"}, [] {}, ScreenId::Form2, nullptr, {}},

@@ -144,10 +144,8 @@ TEST(ListViews, SortStablyByNumberOrByTextRegardlessOfCase) {
   list.addColumn("NAME", 100);
   list.addColumn("TYPE", 100);
   list.addColumn("SIZE", 100, true);
-  list.setItems({{"b", {"ems", "10"}, {}},
-                 {"A", {"EFIS", "9"}, {}},
-                 {"c", {"EMS", "100"}, {}},
-                 {"d", {"", "9"}, {}}});
+  list.setItems(
+      {{"b", {"ems", "10"}, {}}, {"A", {"EFIS", "9"}, {}}, {"c", {"EMS", "100"}, {}}, {"d", {"", "9"}, {}}});
   list.setSelectedItem(2);  // "c"
   const auto names = [&] {
     std::string out;

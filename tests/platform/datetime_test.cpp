@@ -81,8 +81,7 @@ TEST(DayNumber, OffsetInHoursMovesAcrossMidnight) {
   const double newYear = toDayNumber(at(2009, 1, 1, 0, 30));
   EXPECT_EQ(fromDayNumber(newYear - 5 * hour), at(2008, 12, 31, 19, 30));
   EXPECT_EQ(fromDayNumber(newYear - 4 * hour), at(2008, 12, 31, 20, 30));
-  EXPECT_EQ(fromDayNumber(toDayNumber(at(2008, 10, 19, 20)) - (-5.5) * hour),
-            at(2008, 10, 20, 1, 30));
+  EXPECT_EQ(fromDayNumber(toDayNumber(at(2008, 10, 19, 20)) - (-5.5) * hour), at(2008, 10, 20, 1, 30));
 }
 
 TEST(DayNumber, OutsideTheDateRangeIsOverflow) {

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file_reader.h"
-#include "support/faulty_files.h"
-#include "support/test_platform.h"
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include "platform/file_reader.h"
+#include "support/faulty_files.h"
+#include "support/test_platform.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -112,18 +112,16 @@ TEST(FileErrorNumber, OperatingSystemErrors) {
     int number;
   };
   const Case cases[] = {
-      {ENOENT, false, 53},  {ENOENT, true, 76},     {ENOTDIR, false, 76}, {EACCES, false, 70},
-      {EPERM, false, 70},   {EROFS, false, 70},     {ENOSPC, false, 61},  {EDQUOT, false, 61},
-      {EISDIR, false, 75},  {EMFILE, false, 67},    {ENFILE, false, 67},  {EIO, false, 57},
-      {ENXIO, false, 68},   {ENODEV, false, 68},    {ENAMETOOLONG, false, 64},
-      {EINVAL, false, 64},  {EEXIST, false, 58},    {EXDEV, false, 74},   {EBUSY, false, 75},
+      {ENOENT, false, 53}, {ENOENT, true, 76},  {ENOTDIR, false, 76},      {EACCES, false, 70},
+      {EPERM, false, 70},  {EROFS, false, 70},  {ENOSPC, false, 61},       {EDQUOT, false, 61},
+      {EISDIR, false, 75}, {EMFILE, false, 67}, {ENFILE, false, 67},       {EIO, false, 57},
+      {ENXIO, false, 68},  {ENODEV, false, 68}, {ENAMETOOLONG, false, 64}, {EINVAL, false, 64},
+      {EEXIST, false, 58}, {EXDEV, false, 74},  {EBUSY, false, 75},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(fileErrorNumber(std::error_code(c.os, std::generic_category()), c.folderMissing),
-              c.number)
+    EXPECT_EQ(fileErrorNumber(std::error_code(c.os, std::generic_category()), c.folderMissing), c.number)
         << c.os;
-    EXPECT_EQ(fileErrorNumber(std::error_code(c.os, std::system_category()), c.folderMissing),
-              c.number)
+    EXPECT_EQ(fileErrorNumber(std::error_code(c.os, std::system_category()), c.folderMissing), c.number)
         << c.os;
   }
   EXPECT_EQ(fileErrorNumber(std::make_error_code(std::future_errc::no_state)), 75);
@@ -325,8 +323,8 @@ TEST_F(FilesTest, InPlaceWriteNeverEmptiesTheFile) {
     for (const std::string& st : states) {
       bool newBeginningOldEnd = st == newText;
       for (std::size_t k = 0; k <= newText.size(); ++k)
-        newBeginningOldEnd = newBeginningOldEnd ||
-                             st == newText.substr(0, k) + (k < oldText.size() ? oldText.substr(k) : "");
+        newBeginningOldEnd =
+            newBeginningOldEnd || st == newText.substr(0, k) + (k < oldText.size() ? oldText.substr(k) : "");
       EXPECT_TRUE(newBeginningOldEnd) << st;
     }
   }
@@ -509,8 +507,7 @@ TEST(JoinPath, OneSeparator) {
   EXPECT_EQ(joinPath("/tmp", "a"), "/tmp/a");
   EXPECT_EQ(joinPath("", "a"), "a");
   EXPECT_EQ(joinPath("/opt/prog", "\\Recorder.ico"), "/opt/prog/Recorder.ico");
-  EXPECT_EQ(joinPath("/opt/prog", "photo\\GPS_GREEN_Small.bmp"),
-            "/opt/prog/photo/GPS_GREEN_Small.bmp");
+  EXPECT_EQ(joinPath("/opt/prog", "photo\\GPS_GREEN_Small.bmp"), "/opt/prog/photo/GPS_GREEN_Small.bmp");
 }
 
 TEST(SplitPath, FolderNameAndExtension) {

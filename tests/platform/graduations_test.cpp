@@ -57,7 +57,9 @@ GraduationRequest tape(double from, double to) {
   return r;
 }
 
-const std::string kHundreds = "\xC3\x97" "100";
+const std::string kHundreds =
+    "\xC3\x97"
+    "100";
 
 TEST(Graduations, ScalesReadAtRoundValues) {
   const std::vector<Row> rows = {
@@ -73,22 +75,44 @@ TEST(Graduations, ScalesReadAtRoundValues) {
        500,
        kHundreds,
        {2700}},
-      {"typed maximum 3500", dial(0, 3500), {"0", "5", "10", "15", "20", "25", "30", "35"}, 500, kHundreds, {}},
-      {"oil temperature 0-300 stays in degrees", dial(0, 300), {"0", "50", "100", "150", "200", "250", "300"}, 50, "",
+      {"typed maximum 3500",
+       dial(0, 3500),
+       {"0", "5", "10", "15", "20", "25", "30", "35"},
+       500,
+       kHundreds,
+       {}},
+      {"oil temperature 0-300 stays in degrees",
+       dial(0, 300),
+       {"0", "50", "100", "150", "200", "250", "300"},
+       50,
+       "",
        {}},
       {"fuel flow 0-15, no 8 at 7.5", bar(0, 15), {"0", "5", "10", "15"}, 5, "", {}},
       {"quantity 0-25, no 13 at 12.5", bar(0, 25), {"0", "5", "10", "15", "20", "25"}, 5, "", {}},
       {"volts 0-20", bar(0, 20), {"0", "5", "10", "15", "20"}, 5, "", {}},
       {"amps -60 to 60", bar(-60, 60), {"-60", "-40", "-20", "0", "20", "40", "60"}, 20, "", {}},
-      {"a bar in thousands has no factor", bar(0, 2700), {"0", "500", "1000", "1500", "2000", "2500"}, 500, "",
+      {"a bar in thousands has no factor",
+       bar(0, 2700),
+       {"0", "500", "1000", "1500", "2000", "2500"},
+       500,
+       "",
        {2700}},
-      {"a longer 0-15 bar: 0, 5, 10, 15 rather than twos and a bare end", bar(0, 15, 396), {"0", "5", "10", "15"},
-       5, "", {}},
+      {"a longer 0-15 bar: 0, 5, 10, 15 rather than twos and a bare end",
+       bar(0, 15, 396),
+       {"0", "5", "10", "15"},
+       5,
+       "",
+       {}},
       {"ends in either order", bar(15, 0), {"0", "5", "10", "15"}, 5, "", {}},
       {"off-step lower end", bar(15, 40, 344), {"15", "20", "25", "30", "35", "40"}, 5, "", {}},
       {"around zero, never -0", bar(-1, 1, 200), {"-1.0", "-0.5", "0.0", "0.5", "1.0"}, 0.5, "", {}},
       {"airspeed tape at 87.3: labels every 10", tape(72.3, 102.3), {"80", "90", "100"}, 10, "", {}},
-      {"altitude tape at 4127: labels every 500", tape(3127, 5127), {"3500", "4000", "4500", "5000"}, 500, "", {}},
+      {"altitude tape at 4127: labels every 500",
+       tape(3127, 5127),
+       {"3500", "4000", "4500", "5000"},
+       500,
+       "",
+       {}},
       {"a scale without extent shows its value", bar(5, 5), {"5"}, 0, "", {}},
   };
   for (const Row& row : rows) {
@@ -115,8 +139,8 @@ TEST(Graduations, ScalesReadAtRoundValues) {
 // 1, 2, 2.5 or 5 times a power of ten, each label the text of its own value,
 // and neighbouring labels clear of each other by the gap.
 TEST(Graduations, LabelsNameTheirMarksAndNeverCrowd) {
-  const double ranges[][2] = {{0, 100},  {0, 3000},   {-2000, 2000}, {15, 40},     {0, 0.7},
-                              {13, 17},  {-7.3, 2.9}, {0, 240},      {1e6, 1.2e6}, {29.5, 30.5}};
+  const double ranges[][2] = {{0, 100}, {0, 3000},   {-2000, 2000}, {15, 40},     {0, 0.7},
+                              {13, 17}, {-7.3, 2.9}, {0, 240},      {1e6, 1.2e6}, {29.5, 30.5}};
   for (const auto& range : ranges)
     for (double length : {60.0, 150.0, 300.0, 900.0})
       for (bool hundreds : {false, true}) {

@@ -1,11 +1,10 @@
 // The shortcuts of the number rules against their general route: formatNumber,
 // a prepared DisplayPattern and numberText take whole-number, one-product and
 // integer-arithmetic shortcuts for the common values and patterns, and must
-// give byte for byte what the general decimal conversion gives. Many random values across every magnitude, exact
-// halves at each pattern place and at the 7th and 15th digit, neighbours of
-// powers of ten and of the shortcuts' range ends, negative zero and values
-// that round to zero, in singles and doubles, under the patterns the program
-// uses. A failure names the seed; TALBREN_NUMBERS_SEED=<seed> runs that one.
+// give byte for byte what the general decimal conversion gives. Many random values across every magnitude,
+// exact halves at each pattern place and at the 7th and 15th digit, neighbours of powers of ten and of the
+// shortcuts' range ends, negative zero and values that round to zero, in singles and doubles, under the
+// patterns the program uses. A failure names the seed; TALBREN_NUMBERS_SEED=<seed> runs that one.
 
 #include <gtest/gtest.h>
 
@@ -31,12 +30,42 @@ using platform::numberTextGeneral;
 // The patterns of the program's captions, records and gauges, a few more of
 // the same kinds (trailing "#" decimals), and the ends of the range of
 // places the shortcut takes (18 decimals, 20 whole digits) and just beyond.
-const std::vector<std::string> kPatterns = {
-    "0",      "00",     "000",     "0000",       "#",           "#0",          "##0",         "###0",
-    "0.",     "#.",     "0.0",     "#0.0",       "##0.0",       "###0.0",      "0.00",        "00.00",
-    "#0.00",  "0.000",  "##0.000", "#.##",       "#0.0#",       "0.0000",      "0.00000000",  "##,##0",
-    "#,##0",  "#,#00",  "#,##0.0", "###,###,##0", "###,###,###", "00:00.0000", "000:00.0000", "",
-    "0.000000000000000000", "0.0000000000000000000", "00000000000000000000", "000000000000000000000"};
+const std::vector<std::string> kPatterns = {"0",
+                                            "00",
+                                            "000",
+                                            "0000",
+                                            "#",
+                                            "#0",
+                                            "##0",
+                                            "###0",
+                                            "0.",
+                                            "#.",
+                                            "0.0",
+                                            "#0.0",
+                                            "##0.0",
+                                            "###0.0",
+                                            "0.00",
+                                            "00.00",
+                                            "#0.00",
+                                            "0.000",
+                                            "##0.000",
+                                            "#.##",
+                                            "#0.0#",
+                                            "0.0000",
+                                            "0.00000000",
+                                            "##,##0",
+                                            "#,##0",
+                                            "#,#00",
+                                            "#,##0.0",
+                                            "###,###,##0",
+                                            "###,###,###",
+                                            "00:00.0000",
+                                            "000:00.0000",
+                                            "",
+                                            "0.000000000000000000",
+                                            "0.0000000000000000000",
+                                            "00000000000000000000",
+                                            "000000000000000000000"};
 
 unsigned seedOfThisRun() {
   const char* s = std::getenv("TALBREN_NUMBERS_SEED");
@@ -45,9 +74,34 @@ unsigned seedOfThisRun() {
 
 // Values where the shortcuts meet the general route or round to a new digit.
 std::vector<double> edgeValues() {
-  std::vector<double> v = {0.0, -0.0, 1e-5, 1e-4, 0.5, 1.5, 2.5, 9.5, 99.5, 999.5, 9999.5, 0.05, 0.005,
-                           0.95, 9.95, 99.95, 999.95, 0.045, 1.005, 2.675, 1e7, 1e15, 1e16,
-                           9007199254740992.0, 4503599627370496.5, 1234567.001953125, 32767.5, -32768.5};
+  std::vector<double> v = {0.0,
+                           -0.0,
+                           1e-5,
+                           1e-4,
+                           0.5,
+                           1.5,
+                           2.5,
+                           9.5,
+                           99.5,
+                           999.5,
+                           9999.5,
+                           0.05,
+                           0.005,
+                           0.95,
+                           9.95,
+                           99.95,
+                           999.95,
+                           0.045,
+                           1.005,
+                           2.675,
+                           1e7,
+                           1e15,
+                           1e16,
+                           9007199254740992.0,
+                           4503599627370496.5,
+                           1234567.001953125,
+                           32767.5,
+                           -32768.5};
   for (int e = -8; e <= 17; ++e) {
     const double p = std::pow(10.0, e);
     for (double x : {p, std::nextafter(p, 0.0), std::nextafter(p, 1e300), 5 * p, 9.999999 * p, 9.9999995 * p})
@@ -55,8 +109,7 @@ std::vector<double> edgeValues() {
   }
   // Halves of the pattern places: k + 0.5 at 0 to 4 decimals.
   for (int places = 0; places <= 4; ++places)
-    for (int k : {0, 1, 2, 12, 99, 12345})
-      v.push_back((k + 0.5) / std::pow(10.0, places));
+    for (int k : {0, 1, 2, 12, 99, 12345}) v.push_back((k + 0.5) / std::pow(10.0, places));
   const std::size_t n = v.size();
   for (std::size_t i = 0; i < n; ++i) v.push_back(-v[i]);
   return v;

@@ -122,17 +122,22 @@ TEST(ToInt16, RoundsHalfToEvenWithinRange) {
     std::int16_t expected;
   };
   const Case cases[] = {
-      {2.5, 2},         {3.5, 4},          {-2.5, -2},      {-3.5, -4},
-      {0.5, 0},         {1.5, 2},          {1.4999, 1},     {-0.4, 0},
+      {2.5, 2},         {3.5, 4},           {-2.5, -2},         {-3.5, -4},
+      {0.5, 0},         {1.5, 2},           {1.4999, 1},        {-0.4, 0},
       {32767.4, 32767}, {-32768.5, -32768}, {-32768.0, -32768}, {0.49999999999999994, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(toInt16(c.v), c.expected) << c.v;
 }
 
 TEST(ToInt16, OutOfRangeOrNotANumberIsOverflow) {
-  const double bad[] = {32767.5, 40000, -32769, -32768.51, std::nan(""),
+  const double bad[] = {32767.5,
+                        40000,
+                        -32769,
+                        -32768.51,
+                        std::nan(""),
                         std::numeric_limits<double>::infinity(),
-                        -std::numeric_limits<double>::infinity(), 1e300};
+                        -std::numeric_limits<double>::infinity(),
+                        1e300};
   for (double v : bad) {
     try {
       (void)toInt16(v);

@@ -139,7 +139,8 @@ TEST(SerialChunker, CapCountsARunFromTheEndOfTheLastCompleteChunk) {
       // 01: 4096 chunks 00 00 stay, and the run from the last zero on keeps
       // its newest 64 KiB.
       {"a run after a delimiter change",
-       {{"\r", std::string(8193, '\0')}, {"", std::string(24576, '\r')},
+       {{"\r", std::string(8193, '\0')},
+        {"", std::string(24576, '\r')},
         {std::string(2, '\0'), std::string(45056, '\x01')}},
        8192 + kMax,
        std::vector<std::string>(4096, std::string(2, '\0'))},

@@ -108,9 +108,9 @@ TEST_F(ExportTest, EfisExportWhileAGrandRapidsMonitorIsChosenBeginsWithTheNotice
 TEST_F(ExportTest, DynonTextRowsWithTheirContactsOff) {
   f2().EMSDYNON.setValue(true);
   f2().UnitsKnots.setValue(true);
-  chooseEngine(write("TBRC_EMS_101908_14.DAT",
-                     linesOf({dynonRecord("245"), dynonRecord("250"), dynonRecord("260").substr(0, 60),
-                              dynonRecord("310")})));
+  chooseEngine(
+      write("TBRC_EMS_101908_14.DAT", linesOf({dynonRecord("245"), dynonRecord("250"),
+                                               dynonRecord("260").substr(0, 60), dynonRecord("310")})));
   testsupport::expectGolden("export/dynon_text.txt", exportEngine("out.txt"));
   expectEndState();
 }
@@ -219,7 +219,9 @@ TEST_F(ExportTest, ExportSavedOverTheLoadedFileKeepsTheRecordsAsLoaded) {
   EXPECT_EQ(testsupport::readFile(path), saved);
   // Each export counts its records within a second afresh only where the
   // second changes: the first row may differ, the others may not.
-  const auto rows = [](const std::string& text) { return text.substr(text.find("\r\n", text.find("\r\n") + 2)); };
+  const auto rows = [](const std::string& text) {
+    return text.substr(text.find("\r\n", text.find("\r\n") + 2));
+  };
   EXPECT_EQ(rows(saved), rows(expected));
   EXPECT_EQ(efisRecords().count(), static_cast<std::int32_t>(kEFISRecords.size()));
   EXPECT_EQ(efisRecords().record(0), kEFISRecords[0]);
@@ -271,7 +273,9 @@ TEST_F(ExportTest, DiskFullPartWayKeepsTheWholeRowsWritten) {
   EXPECT_EQ(platform.messages.shown[0].text, "Disk full");
   // The first row carries values the decoder kept from the export before.
   const std::string text = testsupport::readFile(out);
-  const auto fromSecondRow = [](const std::string& t) { return t.substr(t.find("\r\n", t.find("\r\n") + 2)); };
+  const auto fromSecondRow = [](const std::string& t) {
+    return t.substr(t.find("\r\n", t.find("\r\n") + 2));
+  };
   EXPECT_EQ(lineCount(text), 4);
   EXPECT_EQ(fromSecondRow(text), fromSecondRow(complete.substr(0, threeRows)));
   expectEndState();
@@ -344,7 +348,8 @@ TEST_F(ExportPauses, CancelEndsAfterWholeRowsThenHeldEventsThenTheReload) {
   EXPECT_EQ(platform.ui.pauses, 3);
   EXPECT_EQ(lineCount(text), 4);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-  EXPECT_EQ(log, (std::vector<std::string>{"playback tick after it", "record tick after it", "EFIS line after it"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"playback tick after it", "record tick after it",
+                                           "EFIS line after it"}));
   EXPECT_FALSE(exporter().ConvertEFISFile);
   EXPECT_FALSE(f2().EFIS_ProgressBar.visible());
   EXPECT_TRUE(f2().EFIS_COMM.value());

@@ -28,10 +28,18 @@ constexpr std::uint64_t kGB = 1'000'000'000;
 
 TEST(FileClass, ByNamePrefixCaseSensitiveFirstMatchWins) {
   const std::vector<std::pair<const char*, const char*>> table = {
-      {"TBRC_EFIS_101908_14.DAT", "EFIS"}, {"TBRC_EMS_101908_14.DAT", "EMS"}, {"TBRC_GPS_101908_14.DAT", "GPS"},
-      {"TBRC_101908.TXT", "TXT"},          {"TBRC_EFIS_notes.TXT", "EFIS"},   {"TBRC_101908.txt", ""},
-      {"tbrc_EFIS_101908_14.DAT", ""},     {"TBRC_.TXT", "TXT"},              {"TBRC_EMS.DAT", ""},
-      {"TBRC_101908.TXT.bak", ""},         {"export.TXT", ""},                {"", ""},
+      {"TBRC_EFIS_101908_14.DAT", "EFIS"},
+      {"TBRC_EMS_101908_14.DAT", "EMS"},
+      {"TBRC_GPS_101908_14.DAT", "GPS"},
+      {"TBRC_101908.TXT", "TXT"},
+      {"TBRC_EFIS_notes.TXT", "EFIS"},
+      {"TBRC_101908.txt", ""},
+      {"tbrc_EFIS_101908_14.DAT", ""},
+      {"TBRC_.TXT", "TXT"},
+      {"TBRC_EMS.DAT", ""},
+      {"TBRC_101908.TXT.bak", ""},
+      {"export.TXT", ""},
+      {"", ""},
   };
   for (const auto& [name, type] : table) EXPECT_EQ(recorder::fileClass(name), type) << name;
 }
@@ -41,7 +49,8 @@ TEST(PurgePlan, KeepsTheNewestFilesUpToTheOneThatPassesTheLimit) {
   const auto files = [](const char* type, std::vector<std::uint64_t> sizes) {
     std::vector<ListedFile> out;
     for (std::size_t i = 0; i < sizes.size(); ++i)
-      out.push_back({std::string(type) + std::to_string(i), type, sizes[i], static_cast<std::int64_t>(100 - i)});
+      out.push_back(
+          {std::string(type) + std::to_string(i), type, sizes[i], static_cast<std::int64_t>(100 - i)});
     return out;
   };
   struct Case {
@@ -88,8 +97,9 @@ TEST(PurgePlan, KeepsTheNewestFilesUpToTheOneThatPassesTheLimit) {
 
 // The walk goes by real creation time, whatever order the list is in.
 TEST(PurgePlan, WalksByCreationTimeNotByListOrder) {
-  const std::vector<ListedFile> files = {
-      {"old", "EFIS", 600'000'000, 1}, {"newest", "EFIS", 600'000'000, 3}, {"middle", "EFIS", 600'000'000, 2}};
+  const std::vector<ListedFile> files = {{"old", "EFIS", 600'000'000, 1},
+                                         {"newest", "EFIS", 600'000'000, 3},
+                                         {"middle", "EFIS", 600'000'000, 2}};
   const std::vector<PurgeLimit> limit = {{"EFIS", 0.5, 1.8, 1e9}};
   EXPECT_EQ(recorder::purgePlan(files, limit), (Strings{"middle", "old"}));
 }
@@ -128,9 +138,10 @@ class FolderManagerTest : public testsupport::AppTest {
   }
   Strings counts() {
     recorder::Form6& f = f6();
-    return {f.EFISFiles.caption(),   f.EMSFiles.caption(),   f.GPSFiles.caption(),   f.TXTFiles.caption(),
-            f.EFISFileSize.caption(), f.EMSFileSize.caption(), f.GPSFileSize.caption(), f.TXTFileSize.caption(),
-            f.EFISFileSize.toolTip(), f.EMSFileSize.toolTip(), f.GPSFileSize.toolTip(), f.TXTFileSize.toolTip()};
+    return {f.EFISFiles.caption(),   f.EMSFiles.caption(),     f.GPSFiles.caption(),
+            f.TXTFiles.caption(),    f.EFISFileSize.caption(), f.EMSFileSize.caption(),
+            f.GPSFileSize.caption(), f.TXTFileSize.caption(),  f.EFISFileSize.toolTip(),
+            f.EMSFileSize.toolTip(), f.GPSFileSize.toolTip(),  f.TXTFileSize.toolTip()};
   }
   std::vector<platform::OleColor> colours() {
     std::vector<platform::OleColor> out;
@@ -165,8 +176,9 @@ TEST_F(FolderManagerTest, ListingOrdersByClassThenCreationWithCountsSizesAndTips
   platform::createFolder(path("sub"));
   manager().Command1_Click();
 
-  EXPECT_EQ(column(0), (Strings{"TBRC_101908.txt", "other.csv", "TBRC_EFIS_101908_14.DAT", "TBRC_EFIS_101908_15.DAT",
-                                "TBRC_EMS_101908_14.DAT", "TBRC_GPS_101908_14.DAT", "TBRC_101908.TXT"}));
+  EXPECT_EQ(column(0),
+            (Strings{"TBRC_101908.txt", "other.csv", "TBRC_EFIS_101908_14.DAT", "TBRC_EFIS_101908_15.DAT",
+                     "TBRC_EMS_101908_14.DAT", "TBRC_GPS_101908_14.DAT", "TBRC_101908.TXT"}));
   EXPECT_EQ(column(1), (Strings{"", "", "EFIS", "EFIS", "EMS", "GPS", "TXT"}));
   EXPECT_EQ(column(3), (Strings{"50", "5", "2500000000", "1500", "1234567", "10", "100"}));
   for (const std::string& created : column(2)) {
@@ -176,8 +188,9 @@ TEST_F(FolderManagerTest, ListingOrdersByClassThenCreationWithCountsSizesAndTips
               "-- ::")
         << created;
   }
-  EXPECT_EQ(counts(), (Strings{"2", "1", "1", "1", "2.500", "1.235", "0.000", "0.000", "TOTAL > 2,500,001,500 k",
-                               "TOTAL > 1,234,567 k", "TOTAL > 10 k", "TOTAL > 100 k"}));
+  EXPECT_EQ(counts(),
+            (Strings{"2", "1", "1", "1", "2.500", "1.235", "0.000", "0.000", "TOTAL > 2,500,001,500 k",
+                     "TOTAL > 1,234,567 k", "TOTAL > 10 k", "TOTAL > 100 k"}));
   // The list ends sorted by TYPE, shown in blue.
   EXPECT_EQ(manager().SortColumn, 1);
   EXPECT_EQ(f6().ListView1.sortKey(), 1);
@@ -190,8 +203,8 @@ TEST_F(FolderManagerTest, EmptyOrMissingFolderShowsZeroes) {
     app->form1().RecorderFolderName.setCaption(caption);
     manager().populatedirectory();
     EXPECT_EQ(f6().ListView1.itemCount(), 0);
-    EXPECT_EQ(counts(), (Strings{"0", "0", "0", "0", "0.000", "0.000", "0.000", "0.000", "TOTAL >  k", "TOTAL >  k",
-                                 "TOTAL >  k", "TOTAL >  k"}));
+    EXPECT_EQ(counts(), (Strings{"0", "0", "0", "0", "0.000", "0.000", "0.000", "0.000", "TOTAL >  k",
+                                 "TOTAL >  k", "TOTAL >  k", "TOTAL >  k"}));
   }
 }
 
@@ -227,8 +240,8 @@ TEST_F(FolderManagerTest, HeaderClicksSortAscendingThenReverseAndColourTheirColu
 // listing are skipped, the rest goes, one message tells of the first file
 // that could not be deleted.
 TEST_F(FolderManagerTest, PurgeKeepsTheNewestFilesAndSkipsWhatItCannotDelete) {
-  for (const char* name : {"TBRC_EFIS_1.DAT", "TBRC_EFIS_2.DAT", "TBRC_EFIS_3.DAT", "TBRC_EFIS_4.DAT",
-                           "TBRC_EFIS_5.DAT"})
+  for (const char* name :
+       {"TBRC_EFIS_1.DAT", "TBRC_EFIS_2.DAT", "TBRC_EFIS_3.DAT", "TBRC_EFIS_4.DAT", "TBRC_EFIS_5.DAT"})
     make(name, 600'000'000);
   make("TBRC_EMS_1.DAT", 4'000'000);
   make("TBRC_EMS_2.DAT", 4'000'000);
@@ -244,7 +257,8 @@ TEST_F(FolderManagerTest, PurgeKeepsTheNewestFilesAndSkipsWhatItCannotDelete) {
   manager().PurgeFilesButton_Click();
 
   ASSERT_EQ(platform.messages.shown.size(), 1u);
-  EXPECT_EQ(platform.messages.shown[0].text, "Permission denied\r\n\r\nFilename > " + path("TBRC_EFIS_2.DAT"));
+  EXPECT_EQ(platform.messages.shown[0].text,
+            "Permission denied\r\n\r\nFilename > " + path("TBRC_EFIS_2.DAT"));
   EXPECT_EQ(platform.messages.shown[0].buttons, platform::msg::OkOnly);
   EXPECT_EQ(platform.messages.shown[0].title, "");
   EXPECT_EQ(platform.messages.beeps, 1);
@@ -256,8 +270,8 @@ TEST_F(FolderManagerTest, DeleteFileAsksThenDeletesExactlyTheSelectedFile) {
   for (const char* name : {"a*b", "ab", "aXb"}) make(name, 1);
   manager().populatedirectory();
   const auto ask = [&](const std::string& name) {
-    return testsupport::ScriptedMessageBoxes::Box{"DELETE -  " + name + "\r\n\r\nDo you want to continue ?", 276,
-                                                  "DELETE FILE"};
+    return testsupport::ScriptedMessageBoxes::Box{"DELETE -  " + name + "\r\n\r\nDo you want to continue ?",
+                                                  276, "DELETE FILE"};
   };
 
   select("a*b");

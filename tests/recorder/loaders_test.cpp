@@ -32,9 +32,12 @@ std::ostream& operator<<(std::ostream& os, const Shown& s) {
   for (const auto& e : s.entries) {
     os << " \"";
     for (char c : e) {
-      if (c == '\r') os << "\\r";
-      else if (c == '\n') os << "\\n";
-      else os << c;
+      if (c == '\r')
+        os << "\\r";
+      else if (c == '\n')
+        os << "\\n";
+      else
+        os << c;
     }
     os << "\"";
   }
@@ -124,21 +127,32 @@ TEST_F(LoaderShown, CsvColumnCut) {
     Strings records;
   };
   const std::vector<Case> cases = {
-      {"title in column 2 in quotes", "log.csv",
+      {"title in column 2 in quotes",
+       "log.csv",
        header + "12:00,\"AB0123456789\",x\r\n12:01,\"AB" + record + "\",y\r\n",
        {"0123456789", record}},
-      {"title after an untitled first row", "log.csv", "no title here\r\n" + header + "1,\"AB0123456789\",x\r\n",
+      {"title after an untitled first row",
+       "log.csv",
+       "no title here\r\n" + header + "1,\"AB0123456789\",x\r\n",
        {"0123456789"}},
       {"title in column 1 is never found", "log.csv", "\"EMS raw data\",b\r\n1,\"AB0123456789\",x\r\n", {}},
       {"no header at all", "log.csv", "1,\"AB0123456789\",x\r\n", {}},
-      {"CSV in capitals loads every line", "log.CSV", header + "1,\"AB0123456789\",x\r\n",
+      {"CSV in capitals loads every line",
+       "log.CSV",
+       header + "1,\"AB0123456789\",x\r\n",
        {"Time,\"EMS raw data\",Other", "1,\"AB0123456789\",x"}},
-      {"rows with too few commas add nothing", "log.csv", header + "short row\r\n\r\n1,\"AB0123456789\",x\r\n",
+      {"rows with too few commas add nothing",
+       "log.csv",
+       header + "short row\r\n\r\n1,\"AB0123456789\",x\r\n",
        {"0123456789"}},
-      {"an empty field is cut from what follows", "log.csv", header + "1,,\"AB0123456789\",x\r\n",
+      {"an empty field is cut from what follows",
+       "log.csv",
+       header + "1,,\"AB0123456789\",x\r\n",
        {"B0123456789"}},
       {"a field of four bytes gives an empty record", "log.csv", header + "1,\"AB\",x\r\n", {""}},
-      {"a title in the 13 bytes after the comma", "log.csv", "a, EMS raw data,b\r\n1,\"AB0123456789\",x\r\n",
+      {"a title in the 13 bytes after the comma",
+       "log.csv",
+       "a, EMS raw data,b\r\n1,\"AB0123456789\",x\r\n",
        {"0123456789"}},
   };
   for (const Case& c : cases) {

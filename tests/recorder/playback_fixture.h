@@ -30,8 +30,11 @@ namespace playbacktest {
 // second from 14:05:00 on gets its own record, so a record decoded twice
 // shows in EFISSecondCount.
 inline std::string efisRecord(int second) {
-  const auto twoDigits = [](int v) { return std::string{static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)}; };
-  return "14" + twoDigits(5 + second / 60) + twoDigits(second % 60) + "32-053-0127123051401000-015-02010050000004A2C\r";
+  const auto twoDigits = [](int v) {
+    return std::string{static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+  };
+  return "14" + twoDigits(5 + second / 60) + twoDigits(second % 60) +
+         "32-053-0127123051401000-015-02010050000004A2C\r";
 }
 
 // A Dynon engine record of 119 characters; `rpm` is three digits, shown with
@@ -67,7 +70,9 @@ class PlaybackTest : public testsupport::AppTest {
   screens::Form5& f5() { return app->form5(); }
   recorder::form15& efisList() { return app->form15(); }
   recorder::form7& engineList() { return app->form7(); }
-  recorder::RecordStore& efisRecords() { return app->recorder().lists().records(recorder::PlaybackFile::EFIS); }
+  recorder::RecordStore& efisRecords() {
+    return app->recorder().lists().records(recorder::PlaybackFile::EFIS);
+  }
   recorder::RecordStore& engineRecords() {
     return app->recorder().lists().records(recorder::PlaybackFile::Engine);
   }

@@ -73,7 +73,9 @@ TEST_F(Playback, FastMedAndStopSetTheirSpeedSliderAndTimer) {
     bool enabled;
     int interval;
   };
-  const std::vector<Row> table = {{"FAST", 9, true, 25}, {"PLAYBACK SPEED", 4, true, 500}, {"STOP", 0, false, 1000},
+  const std::vector<Row> table = {{"FAST", 9, true, 25},
+                                  {"PLAYBACK SPEED", 4, true, 500},
+                                  {"STOP", 0, false, 1000},
                                   {"STOP", 0, false, 1000}};
   for (SpeedControls p : {SpeedControls{f1().PlaybackSpeed, f1().PlaybackSpeedTimer, f1().FastSpeedButton,
                                         f1().MedSpeedButton, f1().StopSpeedButton},
@@ -169,17 +171,17 @@ TEST_F(Playback, EachPositionIsDecodedOnceWhetherPlayedOrMovedByHand) {
 }
 
 TEST_F(Playback, TheEnginePlayerFeedsTheDynonDecodersChosenByTheFileName) {
-  const std::string csv = "Time,\"EMS raw data\",x\r\n1,\"AB" + csvRecord() + "\",y\r\n2,\"AB" +
-                          csvRecord("0A96") + "\",y\r\n";
+  const std::string csv =
+      "Time,\"EMS raw data\",x\r\n1,\"AB" + csvRecord() + "\",y\r\n2,\"AB" + csvRecord("0A96") + "\",y\r\n";
   const std::string text = dynonRecord("245") + "\r\n" + dynonRecord("246").substr(0, 50) + "\r\n";
   struct Case {
     const char* file;
     std::string bytes;
     bool grandRapids;
-    std::string rpm;         // after position 1
-    std::string length;      // the CSV decoder sets the record length
-    bool secondBad;          // position 2 turns the lamps red
-    std::string byHandRpm;   // position 1 shown again by hand, or position 2
+    std::string rpm;        // after position 1
+    std::string length;     // the CSV decoder sets the record length
+    bool secondBad;         // position 2 turns the lamps red
+    std::string byHandRpm;  // position 1 shown again by hand, or position 2
   };
   const std::vector<Case> cases = {
       {"engine.csv", csv, false, "2700", "116", false, "2710"},

@@ -72,8 +72,8 @@ TEST(RecordStore, ReadingInOrderGivesTheRecordsAsReadingEachAlone) {
         std::string got;
         for (std::int32_t i = -1; i <= store.count(); ++i) {
           reader.read(i, got);
-          ASSERT_EQ(got, store.record(i)) << "file " << n << ", piece " << piece << ", record " << i
-                                          << (cut ? ", cut" : "");
+          ASSERT_EQ(got, store.record(i))
+              << "file " << n << ", piece " << piece << ", record " << i << (cut ? ", cut" : "");
         }
       }
     }

@@ -120,11 +120,14 @@ TEST_F(EfisDisplayTest, AngleOfAttackColourTakesTheLowerColourAtALimit) {
     platform::OleColor colour;
   };
   const Case cases[] = {
-      {"30", "22", 30, platform::color::Yellow}, {"30", "22", 31, platform::color::Red},
-      {"30", "22", 22, platform::color::Green},  {"30", "22", 23, platform::color::Yellow},
+      {"30", "22", 30, platform::color::Yellow},
+      {"30", "22", 31, platform::color::Red},
+      {"30", "22", 22, platform::color::Green},
+      {"30", "22", 23, platform::color::Yellow},
       {"30", "22", -5, platform::color::Green},
       // Limits are the leading number of their text; none reads 0.
-      {"12 deg", "x", 5, platform::color::Yellow}, {"", "", 0, platform::color::Green},
+      {"12 deg", "x", 5, platform::color::Yellow},
+      {"", "", 0, platform::color::Green},
       {"", "", 1, platform::color::Red},
   };
   for (const Case& c : cases) {
@@ -153,7 +156,8 @@ TEST_F(EfisDisplayTest, SmoothingAveragesTheLastTenRefreshes) {
     EXPECT_FLOAT_EQ(static_cast<float>(f8().Air1.pitch()), static_cast<float>(n));
     // The scale follows the smoothed airspeed: 10, 20, ... 100.
     EXPECT_FLOAT_EQ(static_cast<float>(f8().AirspeedGuage.position()), 10.0F * static_cast<float>(n));
-    EXPECT_FLOAT_EQ(static_cast<float>(f8().AirspeedGuage.positionMax()), 10.0F * static_cast<float>(n) + 15.0F);
+    EXPECT_FLOAT_EQ(static_cast<float>(f8().AirspeedGuage.positionMax()),
+                    10.0F * static_cast<float>(n) + 15.0F);
     // The colour warns on the smoothed angle: 2.5 ... 25, yellow from 22.5 on.
     EXPECT_EQ(f8().AOAGuage.pointerColor(), n >= 9 ? platform::color::Yellow : platform::color::Green);
   }

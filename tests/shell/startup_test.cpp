@@ -122,11 +122,13 @@ TEST_F(ShellTest, OnlyTheProgramsStartSetsTheMainWindowsTimersGoing) {
 
   start();
   std::vector<std::string> enabled;
-  for (const platform::Timer* t : {&f.StartupDelay, &f.Quartersecondtimer, &f.ChectGRHeader, &f.DisplayUpdateTimer,
-                                   &f.EFIS_DataDisplayTimer, &f.EFIS_DisplayTimer, &f.PlaybackSpeedTimer})
+  for (const platform::Timer* t :
+       {&f.StartupDelay, &f.Quartersecondtimer, &f.ChectGRHeader, &f.DisplayUpdateTimer,
+        &f.EFIS_DataDisplayTimer, &f.EFIS_DisplayTimer, &f.PlaybackSpeedTimer})
     if (t->enabled()) enabled.push_back(t->name());
-  EXPECT_EQ(enabled, (std::vector<std::string>{"StartupDelay", "Quartersecondtimer", "ChectGRHeader",
-                                               "DisplayUpdateTimer", "EFIS_DataDisplayTimer", "EFIS_DisplayTimer"}));
+  EXPECT_EQ(enabled,
+            (std::vector<std::string>{"StartupDelay", "Quartersecondtimer", "ChectGRHeader",
+                                      "DisplayUpdateTimer", "EFIS_DataDisplayTimer", "EFIS_DisplayTimer"}));
   // The start sequence opens the links 1500 ms after the start.
   platform.scheduler.advance(1499);
   EXPECT_TRUE(f.StartupDelay.enabled());

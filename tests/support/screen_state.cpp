@@ -22,8 +22,7 @@ using platform::ControlKind;
 // A single widened to double (a decoded value) reads as the single it is:
 // 3280.8, not 3280.80004882812.
 std::string num(double v) {
-  if (std::isfinite(v) && !platform::beyondSingle(v) &&
-      static_cast<double>(static_cast<float>(v)) == v)
+  if (std::isfinite(v) && !platform::beyondSingle(v) && static_cast<double>(static_cast<float>(v)) == v)
     return platform::numberText(static_cast<float>(v));
   return platform::numberText(v);
 }

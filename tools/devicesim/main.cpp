@@ -38,7 +38,9 @@ using devicesim::Kind;
 using SteadyClock = std::chrono::steady_clock;
 
 volatile std::sig_atomic_t stopRequested = 0;
-extern "C" void onStopSignal(int) { stopRequested = 1; }
+extern "C" void onStopSignal(int) {
+  stopRequested = 1;
+}
 
 constexpr const char* kUsage = R"(usage: devicesim --ports-dir DIR [options] DEVICE...
 
@@ -102,12 +104,18 @@ struct Fault {
 
 std::string_view actionName(Fault::Action a) {
   switch (a) {
-    case Fault::Garbage: return "garbage";
-    case Fault::Truncated: return "truncated";
-    case Fault::Long: return "long";
-    case Fault::Burst: return "burst";
-    case Fault::Unplug: return "unplug";
-    case Fault::Replug: return "replug";
+    case Fault::Garbage:
+      return "garbage";
+    case Fault::Truncated:
+      return "truncated";
+    case Fault::Long:
+      return "long";
+    case Fault::Burst:
+      return "burst";
+    case Fault::Unplug:
+      return "unplug";
+    case Fault::Replug:
+      return "replug";
   }
   return "";
 }
@@ -204,8 +212,8 @@ devicesim::Stamp stampNow() {
   ::localtime_r(&t, &local);
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-          local.tm_min,         local.tm_sec,     static_cast<int>(ms / 10)};
+  return {local.tm_year + 1900, local.tm_mon + 1,         local.tm_mday, local.tm_hour, local.tm_min,
+          local.tm_sec,         static_cast<int>(ms / 10)};
 }
 
 // The lines of a capture file as the device sent them: each capture line ends
@@ -303,11 +311,13 @@ Device parseDevice(std::string_view deviceArg, double defaultDuration) {
       usage("unknown key " + key);
     }
   }
-  std::stable_sort(d.faults.begin(), d.faults.end(), [](const Fault& a, const Fault& b) { return a.at < b.at; });
+  std::stable_sort(d.faults.begin(), d.faults.end(),
+                   [](const Fault& a, const Fault& b) { return a.at < b.at; });
   d.generator = std::make_unique<Generator>(d.kind, d.options);
   d.rate = rate >= 0 ? rate : d.generator->defaultRate();
   if (!d.replayFile.empty()) {
-    if (d.kind == Kind::GR4000 || d.kind == Kind::GR2000) usage("Grand Rapids data has no capture file to replay");
+    if (d.kind == Kind::GR4000 || d.kind == Kind::GR2000)
+      usage("Grand Rapids data has no capture file to replay");
     d.replayLines = replayLinesOf(d.replayFile);
   }
   return d;
@@ -316,7 +326,10 @@ Device parseDevice(std::string_view deviceArg, double defaultDuration) {
 class Simulator {
  public:
   Simulator(std::vector<Device> devices, std::string portsDir, std::string sentDir, unsigned seed)
-      : devices_(std::move(devices)), portsDir_(std::move(portsDir)), sentDir_(std::move(sentDir)), rng_(seed) {}
+      : devices_(std::move(devices)),
+        portsDir_(std::move(portsDir)),
+        sentDir_(std::move(sentDir)),
+        rng_(seed) {}
 
   int run(double hold) {
     start_ = SteadyClock::now();
@@ -375,7 +388,8 @@ class Simulator {
 
   void logEvent(Device& d, std::string_view event, std::size_t length) {
     if (d.eventLog.is_open()) {
-      const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start_).count();
+      const auto ms =
+          std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start_).count();
       d.eventLog << ms << ' ' << event << ' ' << d.offset + d.queue.size() << ' ' << length << std::endl;
     }
   }
@@ -462,11 +476,20 @@ class Simulator {
       const Generator& g = *d.generator;
       std::string bytes;
       switch (f.action) {
-        case Fault::Garbage: bytes = g.garbage(f.length, rng_); break;
-        case Fault::Truncated: bytes = g.truncated(d.index, stampNow()); break;
-        case Fault::Long: bytes = g.overlong(f.length, rng_); break;
-        case Fault::Burst: bytes = g.burst(f.length, rng_); break;
-        default: break;
+        case Fault::Garbage:
+          bytes = g.garbage(f.length, rng_);
+          break;
+        case Fault::Truncated:
+          bytes = g.truncated(d.index, stampNow());
+          break;
+        case Fault::Long:
+          bytes = g.overlong(f.length, rng_);
+          break;
+        case Fault::Burst:
+          bytes = g.burst(f.length, rng_);
+          break;
+        default:
+          break;
       }
       send(d, actionName(f.action), bytes);
     }
@@ -535,8 +558,8 @@ class Simulator {
     // A device sends whether or not anyone listens: while no program has the
     // port open (an adapter plugged back in that nobody reopened), its bytes
     // go nowhere.
-    const ssize_t n = d.line.listened() ? ::write(d.line.master, d.queue.data(), allowed)
-                                        : static_cast<ssize_t>(allowed);
+    const ssize_t n =
+        d.line.listened() ? ::write(d.line.master, d.queue.data(), allowed) : static_cast<ssize_t>(allowed);
     if (n > 0) {
       const auto written = static_cast<std::size_t>(n);
       if (d.bytesLog.is_open()) d.bytesLog.write(d.queue.data(), static_cast<std::streamsize>(written));

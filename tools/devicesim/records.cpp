@@ -71,10 +71,10 @@ constexpr std::string_view kPrintable = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ+-.
 
 bool kindOf(std::string_view name, Kind& kind) {
   static constexpr std::array<std::pair<std::string_view, Kind>, 5> kNames{{{"efis", Kind::EFIS},
-                                                                             {"dynon", Kind::Dynon},
-                                                                             {"gr4000", Kind::GR4000},
-                                                                             {"gr2000", Kind::GR2000},
-                                                                             {"gps", Kind::GPS}}};
+                                                                            {"dynon", Kind::Dynon},
+                                                                            {"gr4000", Kind::GR4000},
+                                                                            {"gr2000", Kind::GR2000},
+                                                                            {"gps", Kind::GPS}}};
   for (const auto& [n, k] : kNames)
     if (n == name) {
       kind = k;
@@ -85,11 +85,16 @@ bool kindOf(std::string_view name, Kind& kind) {
 
 std::string_view kindName(Kind kind) {
   switch (kind) {
-    case Kind::EFIS: return "efis";
-    case Kind::Dynon: return "dynon";
-    case Kind::GR4000: return "gr4000";
-    case Kind::GR2000: return "gr2000";
-    case Kind::GPS: return "gps";
+    case Kind::EFIS:
+      return "efis";
+    case Kind::Dynon:
+      return "dynon";
+    case Kind::GR4000:
+      return "gr4000";
+    case Kind::GR2000:
+      return "gr2000";
+    case Kind::GPS:
+      return "gps";
   }
   return "";
 }
@@ -102,11 +107,19 @@ std::string nmeaSentence(std::string_view body) {
 
 Generator::Generator(Kind kind, GeneratorOptions options) : kind_(kind), options_(std::move(options)) {
   switch (kind_) {
-    case Kind::EFIS: delimiter_ = "\r"; break;
+    case Kind::EFIS:
+      delimiter_ = "\r";
+      break;
     case Kind::Dynon:
-    case Kind::GPS: delimiter_ = "\r\n"; break;
-    case Kind::GR4000: delimiter_ = options_.headerFEFEFE ? "\xFE\xFE\xFE" : "\xFE\xFF\xFE"; break;
-    case Kind::GR2000: delimiter_ = "\xFE\xFF\xFE"; break;
+    case Kind::GPS:
+      delimiter_ = "\r\n";
+      break;
+    case Kind::GR4000:
+      delimiter_ = options_.headerFEFEFE ? "\xFE\xFE\xFE" : "\xFE\xFF\xFE";
+      break;
+    case Kind::GR2000:
+      delimiter_ = "\xFE\xFF\xFE";
+      break;
   }
 }
 
@@ -115,22 +128,30 @@ double Generator::defaultRate() const {
   // second, the Dynon engine monitor 16, a Grand Rapids monitor 5 frames and a
   // GPS one set of sentences.
   switch (kind_) {
-    case Kind::EFIS: return 64;
-    case Kind::Dynon: return 16;
+    case Kind::EFIS:
+      return 64;
+    case Kind::Dynon:
+      return 16;
     case Kind::GR4000:
-    case Kind::GR2000: return 5;
-    case Kind::GPS: return 1;
+    case Kind::GR2000:
+      return 5;
+    case Kind::GPS:
+      return 1;
   }
   return 1;
 }
 
 std::vector<std::string> Generator::step(std::int64_t i, const Stamp& at) const {
   switch (kind_) {
-    case Kind::EFIS: return {efis(i, at)};
-    case Kind::Dynon: return {dynon(i, at)};
+    case Kind::EFIS:
+      return {efis(i, at)};
+    case Kind::Dynon:
+      return {dynon(i, at)};
     case Kind::GR4000:
-    case Kind::GR2000: return {grandRapids(i, at)};
-    case Kind::GPS: return gps(i, at);
+    case Kind::GR2000:
+      return {grandRapids(i, at)};
+    case Kind::GPS:
+      return gps(i, at);
   }
   return {};
 }
@@ -273,8 +294,8 @@ std::vector<std::string> Generator::gps(std::int64_t i, const Stamp& at) const {
   const long lonMilli = 31000 + static_cast<long>(i % 50000);  // past 11 deg
   const std::string lat = "48" + digits(latMilli / 1000, 2) + "." + digits(latMilli % 1000, 3);
   const std::string lon = "011" + digits(lonMilli / 1000, 2) + "." + digits(lonMilli % 1000, 3);
-  const long knots = wave(i, 60, 800, 1400);     // tenths
-  const long track = wave(i, 90, 400, 1200);     // tenths of a degree
+  const long knots = wave(i, 60, 800, 1400);       // tenths
+  const long track = wave(i, 90, 400, 1200);       // tenths of a degree
   const long altitude = wave(i, 120, 4000, 6000);  // tenths of a metre
   const std::string speedText = digits(knots / 10, 3) + "." + digits(knots % 10, 1);
   const std::string trackText = digits(track / 10, 3) + "." + digits(track % 10, 1);
@@ -293,8 +314,8 @@ std::vector<std::string> Generator::gps(std::int64_t i, const Stamp& at) const {
     const long magnetic = (track + 3600 - 31) % 3600;
     const long kph = knots * 1852 / 1000;
     out.push_back(nmeaSentence("GPVTG," + trackText + ",T," + digits(magnetic / 10, 3) + "." +
-                               digits(magnetic % 10, 1) + ",M," + speedText + ",N," + digits(kph / 10, 3) + "." +
-                               digits(kph % 10, 1) + ",K"));
+                               digits(magnetic % 10, 1) + ",M," + speedText + ",N," + digits(kph / 10, 3) +
+                               "." + digits(kph % 10, 1) + ",K"));
     out.push_back(nmeaSentence("GPGSV,1,1,04,04,45,120,42,05,30,200,38,09,60,045," +
                                digits(wave(i, 30, 30, 48), 2) + ",12,15,310,30"));
   }
@@ -312,11 +333,15 @@ std::vector<std::string> Generator::gps(std::int64_t i, const Stamp& at) const {
 std::string Generator::truncated(std::int64_t i, const Stamp& at) const {
   const std::string whole = step(i, at).front();
   switch (kind_) {
-    case Kind::EFIS: return whole.substr(0, 30) + "\r";
-    case Kind::Dynon: return whole.substr(0, 60) + "\r\n";
-    case Kind::GPS: return whole.substr(0, 25) + "\r\n";
+    case Kind::EFIS:
+      return whole.substr(0, 30) + "\r";
+    case Kind::Dynon:
+      return whole.substr(0, 60) + "\r\n";
+    case Kind::GPS:
+      return whole.substr(0, 25) + "\r\n";
     case Kind::GR4000:
-    case Kind::GR2000: return whole.substr(0, 23);
+    case Kind::GR2000:
+      return whole.substr(0, 23);
   }
   return whole;
 }

@@ -20,7 +20,8 @@ class AirspeedWidget : public DialWidget {
   using DialWidget::DialWidget;
 
   void pull(const AviationDial& d) {
-    const Marks m{finite(d.indicatorMax()), finite(d.vne()), finite(d.vno()), finite(d.vfe()), finite(d.vs1())};
+    const Marks m{finite(d.indicatorMax()), finite(d.vne()), finite(d.vno()), finite(d.vfe()),
+                  finite(d.vs1())};
     if (!(m == marks_)) invalidateStatic();
     marks_ = m;
     DialWidget::pull(d);
@@ -70,8 +71,10 @@ class AirspeedWidget : public DialWidget {
       for (const Graduation& m : g.marks) {
         if (m.label.empty()) continue;
         const QString s = toQString(m.label);
-        drawTextAt(p, dialLabelCentre(c, inner, gap, angleOf(m.value), QSizeF(fm.horizontalAdvance(s), fm.capHeight())),
-                   s);
+        drawTextAt(
+            p,
+            dialLabelCentre(c, inner, gap, angleOf(m.value), QSizeF(fm.horizontalAdvance(s), fm.capHeight())),
+            s);
       }
       if (!g.factorText.empty()) {
         p.setFont(pixelFont(f, f.pixelSize() * 0.75));

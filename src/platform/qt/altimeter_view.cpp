@@ -66,12 +66,14 @@ class AltimeterWidget : public DialWidget {
     if (tipTriangle) {
       // The ten-thousand-foot hand: a thin shaft with a wide triangle tip.
       const QPointF base = polar(c, length * 0.8, angle);
-      const QPointF tri[3] = {tip, polar(base, width * 2.5, angle + 90), polar(base, width * 2.5, angle - 90)};
+      const QPointF tri[3] = {tip, polar(base, width * 2.5, angle + 90),
+                              polar(base, width * 2.5, angle - 90)};
       const QPointF shaft[4] = {l, polar(l, length * 0.8, angle), polar(rr, length * 0.8, angle), rr};
       p.drawPolygon(shaft, 4);
       p.drawPolygon(tri, 3);
     } else {
-      const QPointF shape[6] = {tail, l, polar(l, length * 0.85, angle), tip, polar(rr, length * 0.85, angle), rr};
+      const QPointF shape[6] = {tail, l, polar(l, length * 0.85, angle), tip, polar(rr, length * 0.85, angle),
+                                rr};
       p.drawPolygon(shape, 6);
     }
   }

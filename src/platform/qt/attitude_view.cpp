@@ -103,7 +103,8 @@ class AttitudeWidget : public DialWidget {
 
     // The symbol's box in the dial's own (unturned) frame, with a margin.
     const double w = std::max(2.0, r * 0.055);
-    const QRectF symbol(c.x() - wingSpan(r) - w - 3, c.y() - w - 3, 2 * (wingSpan(r) + w + 3), r * 0.08 + 2 * w + 6);
+    const QRectF symbol(c.x() - wingSpan(r) - w - 3, c.y() - w - 3, 2 * (wingSpan(r) + w + 3),
+                        r * 0.08 + 2 * w + 6);
     const QFont f = pixelFont(font(), std::clamp(r * 0.1, 7.0, 13.0));
     labels_.setLook(f, ink, devicePixelRatioF());
     const QFontMetricsF fm(f);

@@ -126,7 +126,7 @@ class BarWidget : public GaugeWidget {
 
   double along(double v) const { return scale_.fraction(v) * lay_.length; }
 
-// NOLINTNEXTLINE(readability-function-cognitive-complexity)
+  // NOLINTNEXTLINE(readability-function-cognitive-complexity)
   void paintStatic(QPainter& p) override {
     const QColor back = toQColor(scale_.back);
     const QColor ink = contrastTo(back);
@@ -134,7 +134,8 @@ class BarWidget : public GaugeWidget {
     const QFont f = labelFont();
     p.setFont(f);
     const QFontMetricsF fm(f);
-    const Graduations g = graduations(std::max(1.0, (vertical_ ? height() : width()) - 2.0 * kBarScaleInset), fm);
+    const Graduations g =
+        graduations(std::max(1.0, (vertical_ ? height() : width()) - 2.0 * kBarScaleInset), fm);
     lay_ = layout(fm, g);
     const Layout& l = lay_;
     const bool dark = qGray(back.rgb()) < 128;
@@ -159,7 +160,8 @@ class BarWidget : public GaugeWidget {
       for (const Graduation& m : g.marks) {
         const double a = along(m.value);
         p.setPen(QPen(ink, m.major ? 1.5 : 1));
-        p.drawLine(l.pt(a, m.major ? l.tickEnd - l.majorTick : l.tickEnd - l.majorTick / 2), l.pt(a, l.tickEnd));
+        p.drawLine(l.pt(a, m.major ? l.tickEnd - l.majorTick : l.tickEnd - l.majorTick / 2),
+                   l.pt(a, l.tickEnd));
       }
     }
     // The zero line across ticks and strip, where the scale runs through zero.
@@ -204,7 +206,8 @@ class BarWidget : public GaugeWidget {
     const Peg peg = scale_.peg(position_);
     if (colorBar_) {
       const double a0 = along(scale_.lo()), a1 = along(position_);
-      if (a1 != a0) p.fillRect(l.rect(std::min(a0, a1), std::max(a0, a1), l.barStart + 1, l.barEnd - 1), colour);
+      if (a1 != a0)
+        p.fillRect(l.rect(std::min(a0, a1), std::max(a0, a1), l.barStart + 1, l.barEnd - 1), colour);
       if (peg != Peg::None) peggedArrow(p, peg, l.barStart, l.barEnd, colour);
     }
     for (const auto& e : extra_) {
@@ -228,8 +231,8 @@ class BarWidget : public GaugeWidget {
       // pegged at an end.
       const double a = along(position_);
       const double half = std::max(5.0, l.pointer * 0.45), stem = 1.5;
-      const QPointF pin[6] = {l.pt(a - stem, l.stripStart), l.pt(a + stem, l.stripStart),
-                              l.pt(a + stem, l.stripEnd),   l.pt(a + half, l.across - 0.5),
+      const QPointF pin[6] = {l.pt(a - stem, l.stripStart),   l.pt(a + stem, l.stripStart),
+                              l.pt(a + stem, l.stripEnd),     l.pt(a + half, l.across - 0.5),
                               l.pt(a - half, l.across - 0.5), l.pt(a - stem, l.stripEnd)};
       drawPointer(p, pin, 6, colour, peg != Peg::None);
       if (peg != Peg::None) peggedArrow(p, peg, l.stripEnd, l.across, colour);

@@ -41,7 +41,9 @@ class ClimbWidget : public DialWidget {
       if (major && r >= 20) {
         p.setPen(ink);
         const QString s = QString::number(std::abs(v) / 100);
-        drawTextAt(p, dialLabelCentre(c, inner, gap, angleOf(v), QSizeF(fm.horizontalAdvance(s), fm.capHeight())), s);
+        drawTextAt(
+            p, dialLabelCentre(c, inner, gap, angleOf(v), QSizeF(fm.horizontalAdvance(s), fm.capHeight())),
+            s);
       }
     }
     // "UP" above and "DN" below the zero, nearer the centre than the

@@ -13,14 +13,22 @@ namespace {
 
 QPalette::ColorRole systemRole(unsigned index) {
   switch (index) {
-    case 5: return QPalette::Base;              // window background (text fields, lists)
-    case 8: return QPalette::WindowText;        // window text
-    case 10: return QPalette::Mid;              // active border
-    case 13: return QPalette::Highlight;        // selected item
-    case 14: return QPalette::HighlightedText;  // selected item text
-    case 15: return QPalette::Button;           // button face
-    case 18: return QPalette::ButtonText;       // button text
-    default: return QPalette::Window;
+    case 5:
+      return QPalette::Base;  // window background (text fields, lists)
+    case 8:
+      return QPalette::WindowText;  // window text
+    case 10:
+      return QPalette::Mid;  // active border
+    case 13:
+      return QPalette::Highlight;  // selected item
+    case 14:
+      return QPalette::HighlightedText;  // selected item text
+    case 15:
+      return QPalette::Button;  // button face
+    case 18:
+      return QPalette::ButtonText;  // button text
+    default:
+      return QPalette::Window;
   }
 }
 

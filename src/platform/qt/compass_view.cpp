@@ -62,7 +62,8 @@ class CompassWidget : public GaugeWidget {
     const double ppd = pixelsPerDegree();
     const qreal ratio = tape_.devicePixelRatio();
     const double x0 = (heading_ - halfSpan() - stripStart()) * ppd;
-    p.drawPixmap(QRectF(0, 0, width(), height()), tape_, QRectF(x0 * ratio, 0, width() * ratio, height() * ratio));
+    p.drawPixmap(QRectF(0, 0, width(), height()), tape_,
+                 QRectF(x0 * ratio, 0, width() * ratio, height() * ratio));
 
     // Labels every 30 degrees, whole or not at all.
     p.setFont(labelFont());

@@ -25,7 +25,9 @@ class ControlView {
 QColor toQColor(OleColor c);
 
 // Twips to pixels at 15 twips per pixel.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips) {
+  return twips / 15;
+}
 
 // Views of the gauge kinds (LinearGauge, AngularGauge, AnalogDisplay,
 // GaugeLabel, SlidingCompass, AviationDial); nullptr for any other kind.

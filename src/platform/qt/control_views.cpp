@@ -61,9 +61,12 @@ void setFill(QWidget* w, bool fill) {
 
 Qt::Alignment horizontal(Alignment a) {
   switch (a) {
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Center: return Qt::AlignHCenter;
-    case Alignment::Left: break;
+    case Alignment::Right:
+      return Qt::AlignRight;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -196,7 +199,8 @@ class ClickableLineEdit : public QLineEdit {
 
 class LineEditView : public ViewBase<TextBox, QLineEdit> {
  public:
-  LineEditView(TextBox& m, QWidget* parent, ViewHost& host) : ViewBase(m, new ClickableLineEdit(parent), host) {
+  LineEditView(TextBox& m, QWidget* parent, ViewHost& host)
+      : ViewBase(m, new ClickableLineEdit(parent), host) {
     QObject::connect(w_.data(), &QLineEdit::textEdited, w_.data(), [this](const QString& text) {
       input([this, t = fromQString(text)] { m_.setText(t); });
     });
@@ -417,9 +421,13 @@ class ShapeWidget : public QWidget {
     p.setBrush(brush);
     switch (type) {
       case ShapeType::Rectangle:
-      case ShapeType::Square: p.drawRect(r); break;
+      case ShapeType::Square:
+        p.drawRect(r);
+        break;
       case ShapeType::Oval:
-      case ShapeType::Circle: p.drawEllipse(r); break;
+      case ShapeType::Circle:
+        p.drawEllipse(r);
+        break;
       case ShapeType::RoundedRectangle:
       case ShapeType::RoundedSquare: {
         const qreal radius = std::min(r.width(), r.height()) / 6;
@@ -741,7 +749,8 @@ class ListViewView : public ViewBase<ListView, QTreeView> {
 
 std::unique_ptr<ControlView> createControlView(Control& model, QWidget* parent, ViewHost& host) {
   switch (model.kind()) {
-    case ControlKind::Label: return std::make_unique<LabelView>(static_cast<Label&>(model), parent, host);
+    case ControlKind::Label:
+      return std::make_unique<LabelView>(static_cast<Label&>(model), parent, host);
     case ControlKind::TextBox: {
       auto& m = static_cast<TextBox&>(model);
       if (m.multiLine()) return std::make_unique<PlainTextView>(m, parent, host);
@@ -757,11 +766,16 @@ std::unique_ptr<ControlView> createControlView(Control& model, QWidget* parent, 
       return std::make_unique<CheckBoxView>(static_cast<CheckBox&>(model), parent, host);
     case ControlKind::CommandButton:
       return std::make_unique<CommandButtonView>(static_cast<CommandButton&>(model), parent, host);
-    case ControlKind::Frame: return std::make_unique<FrameView>(static_cast<Frame&>(model), parent, host);
-    case ControlKind::Shape: return std::make_unique<ShapeView>(static_cast<Shape&>(model), parent, host);
-    case ControlKind::Line: return std::make_unique<LineView>(static_cast<Line&>(model), parent, host);
-    case ControlKind::Image: return std::make_unique<ImageView>(static_cast<Image&>(model), parent, host);
-    case ControlKind::Slider: return std::make_unique<SliderView>(static_cast<Slider&>(model), parent, host);
+    case ControlKind::Frame:
+      return std::make_unique<FrameView>(static_cast<Frame&>(model), parent, host);
+    case ControlKind::Shape:
+      return std::make_unique<ShapeView>(static_cast<Shape&>(model), parent, host);
+    case ControlKind::Line:
+      return std::make_unique<LineView>(static_cast<Line&>(model), parent, host);
+    case ControlKind::Image:
+      return std::make_unique<ImageView>(static_cast<Image&>(model), parent, host);
+    case ControlKind::Slider:
+      return std::make_unique<SliderView>(static_cast<Slider&>(model), parent, host);
     case ControlKind::ProgressBar:
       return std::make_unique<ProgressBarView>(static_cast<ProgressBar&>(model), parent, host);
     case ControlKind::TabStrip:
@@ -773,7 +787,8 @@ std::unique_ptr<ControlView> createControlView(Control& model, QWidget* parent, 
     case ControlKind::AnalogDisplay:
     case ControlKind::GaugeLabel:
     case ControlKind::SlidingCompass:
-    case ControlKind::AviationDial: break;
+    case ControlKind::AviationDial:
+      break;
   }
   return nullptr;
 }

@@ -160,7 +160,8 @@ void TurnedTextCache::draw(QPainter& p, QPointF centre, const QString& text, dou
   const int step = static_cast<int>(std::lround(a / kStep)) % (360 / kStep);
   const QImage& image = turned(text, step);
   const QSizeF size = image.deviceIndependentSize();
-  p.drawImage(QPointF(std::round(centre.x() - size.width() / 2), std::round(centre.y() - size.height() / 2)), image);
+  p.drawImage(QPointF(std::round(centre.x() - size.width() / 2), std::round(centre.y() - size.height() / 2)),
+              image);
 }
 
 // ---------------------------------------------------------------------------
@@ -243,7 +244,8 @@ Graduations dialGraduations(double from, double to, double sweep, double labelRa
 
 QPointF dialLabelCentre(QPointF c, double inner, double gap, double angle, QSizeF box) {
   const double a = angle * 3.14159265358979323846 / 180.0;
-  const double radialHalf = std::fabs(std::cos(a)) * box.width() / 2 + std::fabs(std::sin(a)) * box.height() / 2;
+  const double radialHalf =
+      std::fabs(std::cos(a)) * box.width() / 2 + std::fabs(std::sin(a)) * box.height() / 2;
   return polar(c, std::max(0.0, inner - gap - radialHalf), angle);
 }
 

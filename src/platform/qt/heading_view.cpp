@@ -40,7 +40,8 @@ class HeadingWidget : public DialWidget {
     for (int b = 0; b < 360; b += 5) {
       const bool ten = b % 10 == 0;
       const double r0 = ten ? r * 0.78 : r * 0.84;
-      (ten ? ten_ : five_).emplace_back(polar(QPointF(0, 0), r0, 90 - b), polar(QPointF(0, 0), r * 0.9, 90 - b));
+      (ten ? ten_ : five_)
+          .emplace_back(polar(QPointF(0, 0), r0, 90 - b), polar(QPointF(0, 0), r * 0.9, 90 - b));
     }
     tenWidth_ = std::max(1.0, r * 0.022);
     fiveWidth_ = std::max(1.0, r * 0.012);

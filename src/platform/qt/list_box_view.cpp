@@ -25,11 +25,17 @@ VirtualList::VirtualList(QWidget* parent) : QAbstractScrollArea(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-int VirtualList::rowHeight() const { return fontMetrics().height() + 2; }
+int VirtualList::rowHeight() const {
+  return fontMetrics().height() + 2;
+}
 
-int VirtualList::visibleRows() const { return std::max(1, viewport()->height() / rowHeight()); }
+int VirtualList::visibleRows() const {
+  return std::max(1, viewport()->height() / rowHeight());
+}
 
-int VirtualList::topRow() const { return verticalScrollBar()->value(); }
+int VirtualList::topRow() const {
+  return verticalScrollBar()->value();
+}
 
 void VirtualList::updateScrollBars() {
   const int visible = visibleRows();
@@ -93,7 +99,8 @@ void VirtualList::paintEvent(QPaintEvent*) {
   QPainter p(viewport());
   const int h = rowHeight();
   const int top = topRow();
-  const int last = static_cast<int>(std::min<long long>(rows_, static_cast<long long>(top) + visibleRows() + 1));
+  const int last =
+      static_cast<int>(std::min<long long>(rows_, static_cast<long long>(top) + visibleRows() + 1));
   const int x = -horizontalScrollBar()->value();
   const int width = std::max(contentWidth_, viewport()->width());
   const int margin = 2;
@@ -139,15 +146,27 @@ void VirtualList::keyPressEvent(QKeyEvent* event) {
   const int from = current_ < 0 ? topRow() : current_;
   int to = -1;
   switch (event->key()) {
-    case Qt::Key_Up: to = current_ < 0 ? from : from - 1; break;
-    case Qt::Key_Down: to = current_ < 0 ? from : from + 1; break;
-    case Qt::Key_PageUp: to = from - page; break;
+    case Qt::Key_Up:
+      to = current_ < 0 ? from : from - 1;
+      break;
+    case Qt::Key_Down:
+      to = current_ < 0 ? from : from + 1;
+      break;
+    case Qt::Key_PageUp:
+      to = from - page;
+      break;
     case Qt::Key_PageDown:
       to = static_cast<int>(std::min<long long>(INT_MAX, static_cast<long long>(from) + page));
       break;
-    case Qt::Key_Home: to = 0; break;
-    case Qt::Key_End: to = rows_ - 1; break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_Home:
+      to = 0;
+      break;
+    case Qt::Key_End:
+      to = rows_ - 1;
+      break;
+    default:
+      QAbstractScrollArea::keyPressEvent(event);
+      return;
   }
   choose(std::clamp(to, 0, rows_ - 1));
 }
@@ -165,7 +184,9 @@ void VirtualList::changeEvent(QEvent* event) {
   }
 }
 
-void VirtualList::scrollContentsBy(int, int) { viewport()->update(); }
+void VirtualList::scrollContentsBy(int, int) {
+  viewport()->update();
+}
 
 // ---- the list box's view
 

@@ -33,7 +33,9 @@ LoopStats::LoopStats(std::string path, std::function<bool()> started)
   timer_.start();
 }
 
-LoopStats::~LoopStats() { write(); }
+LoopStats::~LoopStats() {
+  write();
+}
 
 std::unique_ptr<LoopStats> LoopStats::fromEnvironment(std::function<bool()> started) {
   const char* path = std::getenv("TALBREN_LOOP_STATS");

@@ -32,10 +32,14 @@ std::string effectiveTitle(std::string_view title) {
 int loggedAnswer(int buttonSet) {
   switch (buttonSet) {
     case msg::YesNo:
-    case msg::YesNoCancel: return msg::ResultYes;
-    case kAbortRetryIgnore: return kResultIgnore;
-    case kRetryCancel: return msg::ResultCancel;
-    default: return msg::ResultOk;
+    case msg::YesNoCancel:
+      return msg::ResultYes;
+    case kAbortRetryIgnore:
+      return kResultIgnore;
+    case kRetryCancel:
+      return msg::ResultCancel;
+    default:
+      return msg::ResultOk;
   }
 }
 
@@ -51,14 +55,22 @@ bool logBox(std::string_view text, std::string_view title) {
 
 int toResult(QMessageBox::StandardButton b) {
   switch (b) {
-    case QMessageBox::Ok: return msg::ResultOk;
-    case QMessageBox::Cancel: return msg::ResultCancel;
-    case QMessageBox::Yes: return msg::ResultYes;
-    case QMessageBox::No: return msg::ResultNo;
-    case QMessageBox::Abort: return kResultAbort;
-    case QMessageBox::Retry: return kResultRetry;
-    case QMessageBox::Ignore: return kResultIgnore;
-    default: return 0;
+    case QMessageBox::Ok:
+      return msg::ResultOk;
+    case QMessageBox::Cancel:
+      return msg::ResultCancel;
+    case QMessageBox::Yes:
+      return msg::ResultYes;
+    case QMessageBox::No:
+      return msg::ResultNo;
+    case QMessageBox::Abort:
+      return kResultAbort;
+    case QMessageBox::Retry:
+      return kResultRetry;
+    case QMessageBox::Ignore:
+      return kResultIgnore;
+    default:
+      return 0;
   }
 }
 
@@ -78,20 +90,41 @@ int QtMessageBoxes::show(std::string_view text, int buttons, std::string_view ti
 
   QList<QMessageBox::StandardButton> set;
   switch (buttonSet) {
-    case msg::OkCancel: set = {QMessageBox::Ok, QMessageBox::Cancel}; break;
-    case kAbortRetryIgnore: set = {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}; break;
-    case msg::YesNoCancel: set = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}; break;
-    case msg::YesNo: set = {QMessageBox::Yes, QMessageBox::No}; break;
-    case kRetryCancel: set = {QMessageBox::Retry, QMessageBox::Cancel}; break;
-    default: set = {QMessageBox::Ok}; break;
+    case msg::OkCancel:
+      set = {QMessageBox::Ok, QMessageBox::Cancel};
+      break;
+    case kAbortRetryIgnore:
+      set = {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+      break;
+    case msg::YesNoCancel:
+      set = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+      break;
+    case msg::YesNo:
+      set = {QMessageBox::Yes, QMessageBox::No};
+      break;
+    case kRetryCancel:
+      set = {QMessageBox::Retry, QMessageBox::Cancel};
+      break;
+    default:
+      set = {QMessageBox::Ok};
+      break;
   }
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   switch (buttons & 0x70) {
-    case msg::Critical: icon = QMessageBox::Critical; break;
-    case msg::Question: icon = QMessageBox::Question; break;
-    case msg::Exclamation: icon = QMessageBox::Warning; break;
-    case msg::Information: icon = QMessageBox::Information; break;
-    default: break;
+    case msg::Critical:
+      icon = QMessageBox::Critical;
+      break;
+    case msg::Question:
+      icon = QMessageBox::Question;
+      break;
+    case msg::Exclamation:
+      icon = QMessageBox::Warning;
+      break;
+    case msg::Information:
+      icon = QMessageBox::Information;
+      break;
+    default:
+      break;
   }
 
   QMessageBox box(icon, toQString(effectiveTitle(title)), toQString(text), QMessageBox::NoButton,

@@ -7,11 +7,15 @@
 
 namespace platform::qt {
 
-QtScheduler::QtScheduler() { clock_.start(); }
+QtScheduler::QtScheduler() {
+  clock_.start();
+}
 
 QtScheduler::~QtScheduler() = default;
 
-std::int64_t QtScheduler::nowMs() const { return clock_.elapsed(); }
+std::int64_t QtScheduler::nowMs() const {
+  return clock_.elapsed();
+}
 
 void QtScheduler::timerChanged(Timer& t) {
   auto* qtimer = static_cast<QTimer*>(t.schedulerData);

@@ -23,7 +23,9 @@ QString toQString(std::string_view bytes) {
   return QString::fromLatin1(bytes.data(), size);
 }
 
-std::string fromQString(const QString& text) { return text.toUtf8().toStdString(); }
+std::string fromQString(const QString& text) {
+  return text.toUtf8().toStdString();
+}
 
 namespace {
 

@@ -71,9 +71,9 @@ class RoundGaugeWidget : public GaugeWidget {
     const QFontMetricsF fm(f);
     const double inner = r * 0.74, gap = std::max(2.0, r * 0.03);
     const bool labels = scale_.showTickLabels && r >= 16;
-    const Graduations g =
-        scale_.graduated ? dialGraduations(scale_.lo(), scale_.hi(), arcSweep_, inner - gap - fm.height() * 0.6, f, labels)
-                         : Graduations{};
+    const Graduations g = scale_.graduated ? dialGraduations(scale_.lo(), scale_.hi(), arcSweep_,
+                                                             inner - gap - fm.height() * 0.6, f, labels)
+                                           : Graduations{};
     for (const Graduation& m : g.marks) {
       const double a = angleOf(m.value);
       p.setPen(QPen(ink, std::max(1.0, r * (m.major ? 0.025 : 0.012))));

@@ -30,27 +30,46 @@ int virtualKey(int key) {
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // 65..90
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;  // 48..57
   switch (key) {
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Escape:
+      return 27;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Backspace:
+      return 8;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    default: return -1;
+    case Qt::Key_Backtab:
+      return 9;
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Insert:
+      return 45;
+    case Qt::Key_Delete:
+      return 46;
+    case Qt::Key_Shift:
+      return 16;
+    case Qt::Key_Control:
+      return 17;
+    case Qt::Key_Alt:
+      return 18;
+    default:
+      return -1;
   }
 }
 
@@ -251,7 +270,9 @@ ScreenWindow::~ScreenWindow() {
   for (auto& r : retired_) delete r.data();
 }
 
-QWidget* ScreenWindow::builtWidget() const { return build_ ? build_->top.data() : nullptr; }
+QWidget* ScreenWindow::builtWidget() const {
+  return build_ ? build_->top.data() : nullptr;
+}
 
 QWidget* ScreenWindow::widgetUpToDate() {
   build();
@@ -273,7 +294,9 @@ ControlView* ScreenWindow::viewOf(const Control& control) const {
   return it == build_->byControl.end() ? nullptr : it->second->view.get();
 }
 
-void ScreenWindow::setQuitting() { quitting_ = true; }
+void ScreenWindow::setQuitting() {
+  quitting_ = true;
+}
 
 void ScreenWindow::build() {
   if (build_) return;
@@ -495,9 +518,15 @@ void ScreenWindow::show() {
   WindowWidget* top = b.top.data();
   applyingState_ = true;
   switch (screen_.windowState()) {
-    case WindowState::Minimized: top->showMinimized(); break;
-    case WindowState::Maximized: top->showMaximized(); break;
-    case WindowState::Normal: top->show(); break;
+    case WindowState::Minimized:
+      top->showMinimized();
+      break;
+    case WindowState::Maximized:
+      top->showMaximized();
+      break;
+    case WindowState::Normal:
+      top->show();
+      break;
   }
   applyingState_ = false;
   if (!b.keys) {
@@ -563,7 +592,9 @@ void ScreenWindow::screenActivated(Screen&) {
   build_->top->activateWindow();
 }
 
-void ScreenWindow::screenUnloaded(Screen&) { retire(); }
+void ScreenWindow::screenUnloaded(Screen&) {
+  retire();
+}
 
 void ScreenWindow::userClose() {
   if (!build_) return;

@@ -102,7 +102,8 @@ class TapeWidget : public GaugeWidget {
     r.from = from;
     r.to = to;
     r.length = height();
-    if (scale_.showTickLabels) r.labelExtent = [h = QFontMetricsF(f).height()](std::string_view) { return h; };
+    if (scale_.showTickLabels)
+      r.labelExtent = [h = QFontMetricsF(f).height()](std::string_view) { return h; };
     // A few label heights between numbers: a tape reads at a glance.
     r.minMajorSpacing = QFontMetricsF(f).height() * 4;
     r.minMinorSpacing = 5;
@@ -129,8 +130,9 @@ class TapeWidget : public GaugeWidget {
     // The index at the value: fixed where the window is centred on it, as
     // the screens keep it; pegged at an end, hollow, past the window.
     const Peg peg = !window ? Peg::None : position_ < lo ? Peg::Low : position_ > hi ? Peg::High : Peg::None;
-    const double y = window ? std::clamp(yOf(position_), double(kBarScaleInset), height() - double(kBarScaleInset))
-                            : height() / 2.0;
+    const double y =
+        window ? std::clamp(yOf(position_), double(kBarScaleInset), height() - double(kBarScaleInset))
+               : height() / 2.0;
     const double half = std::clamp(height() * 0.02, 5.0, 8.0);
     const QPointF tri[3] = {{l.ticks + 2, y}, {l.right - 0.5, y - half}, {l.right - 0.5, y + half}};
     const QColor colour = toQColor(pointerColor_);

@@ -16,7 +16,9 @@ namespace platform::qt {
 QtTray::QtTray() = default;
 QtTray::~QtTray() = default;
 
-bool QtTray::available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool QtTray::available() const {
+  return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 void QtTray::add(std::string_view toolTip, std::string_view iconFile) {
   if (!available()) return;

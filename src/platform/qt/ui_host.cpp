@@ -55,8 +55,10 @@ class PauseFilter : public QObject {
       case QEvent::KeyRelease:
       case QEvent::ShortcutOverride:
       case QEvent::Shortcut:
-      case QEvent::InputMethod: return true;
-      default: return false;
+      case QEvent::InputMethod:
+        return true;
+      default:
+        return false;
     }
   }
 
@@ -105,7 +107,9 @@ void QtUiHost::pauseForInput(Control& live, Screen& main) {
   QCoreApplication::instance()->removeEventFilter(&filter);
 }
 
-bool QtUiHost::pausing() { return pausingNow; }
+bool QtUiHost::pausing() {
+  return pausingNow;
+}
 
 int QtUiHost::run() {
   if (quitRequested_) return status_;
