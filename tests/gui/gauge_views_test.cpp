@@ -15,7 +15,10 @@
 
 #include <gtest/gtest.h>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPixmap>
+#include <QScreen>
+#include <QTest>
 #include <QWidget>
 
 #include "gui_support.h"
@@ -240,6 +243,122 @@ TEST_F(GaugeViewsTest, StaticLayerRepaintsOnlyWhenASettingOfItChanges) {
     c.change();
     paint(*c.gauge);
     EXPECT_EQ(rebuilds(*c.gauge) - before, c.repaintsScale ? 1 : 0) << c.what;
+  }
+}
+
+// The stale marking flips a dial's display colour once a second: each colour's
+// layer is painted once, and a dial flipped back looks exactly as it did.
+// A change of another setting in between paints both anew.
+TEST_F(GaugeViewsTest, AStaleMarkingFlippingBackAndForthPaintsEachLayerOnce) {
+  for (AviationDial* dial : {&screen.heading, &screen.airspeed, &screen.attitude}) {
+    dial->setDisplayColor(color::White);
+    const QImage white = paint(*dial);
+    const int before = rebuilds(*dial);
+    dial->setDisplayColor(color::Red);
+    const QImage red = paint(*dial);
+    EXPECT_NE(red, white) << dial->objectName();
+    for (int flip = 0; flip < 3; ++flip) {
+      dial->setDisplayColor(color::White);
+      EXPECT_EQ(paint(*dial), white) << dial->objectName() << " flip " << flip;
+      dial->setDisplayColor(color::Red);
+      EXPECT_EQ(paint(*dial), red) << dial->objectName() << " flip " << flip;
+    }
+    EXPECT_EQ(rebuilds(*dial) - before, 1) << dial->objectName();
+
+    dial->setTitle("OTHER");
+    paint(*dial);
+    dial->setDisplayColor(color::White);
+    paint(*dial);
+    EXPECT_EQ(rebuilds(*dial) - before, 3) << dial->objectName();
+    dial->setTitle("");
+  }
+}
+
+// Counts the paints a widget gets.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QWidget* w) { w->installEventFilter(this); }
+  int paints = 0;
+  QRect painted;  // the area of the last paint
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::Paint) return false;
+    ++paints;
+    painted = static_cast<QPaintEvent*>(e)->rect();
+    return false;
+  }
+};
+
+// A pointer that moves repaints only the strip it moves in. Shown in a window
+// of its own, each gauge goes through moves large and small, colour changes
+// and pegged values; after each paint the window holds exactly the picture
+// that a paint of the whole gauge gives, and some paints covered only part
+// of it.
+TEST_F(GaugeViewsTest, PaintingTheMovingPartsAloneLeavesThePictureOfAWholePaint) {
+  auto& s = screen;
+  struct Case {
+    Control* gauge;
+    std::vector<std::function<void()>> steps;
+  };
+  const std::vector<Case> cases = {
+      {&s.fuel,
+       {[&] { s.fuel.setPosition(5); }, [&] { s.fuel.setPosition(30); }, [&] { s.fuel.setPosition(30.4); },
+        [&] { s.fuel.setPosition(58); }, [&] { s.fuel.setPosition(-5); }, [&] { s.fuel.setPosition(20); },
+        [&] { s.fuel.setPosition(70); }, [&] { s.fuel.setPointerColor(color::Red); },
+        [&] { s.fuel.setPosition(40); }}},
+      {&s.cht,
+       {[&] {
+          s.cht.setPosition(380);
+          s.cht.setAdditionalPointerVisible(1, true);
+          s.cht.setAdditionalPointerPosition(1, 420);
+          s.cht.setAdditionalPointerColor(1, color::Red);
+        },
+        [&] { s.cht.setPosition(100); },
+        [&] {
+          s.cht.setAdditionalPointerPosition(1, 300);
+          s.cht.setPointerColor(color::Yellow);
+        },
+        [&] { s.cht.setPosition(490); }, [&] { s.cht.setPosition(600); }, [&] { s.cht.setPosition(250); },
+        [&] { s.cht.setAdditionalPointerPosition(1, -40); },
+        [&] { s.cht.setAdditionalPointerPosition(1, 260); }}},
+      {&s.tach,
+       {[&] { s.tach.setPosition(2350); }, [&] { s.tach.setPosition(100); }, [&] { s.tach.setPosition(101); },
+        [&] { s.tach.setPosition(2999); }, [&] { s.tach.setPosition(3500); },
+        [&] { s.tach.setPosition(1500); }, [&] { s.tach.setPointerColor(color::Red); },
+        [&] { s.tach.setPosition(1200); }}},
+      {&s.oilTemp,
+       {[&] { s.oilTemp.setPosition(20); }, [&] { s.oilTemp.setPosition(240); },
+        [&] { s.oilTemp.setPosition(125.5); }, [&] { s.oilTemp.setPosition(-10); },
+        [&] { s.oilTemp.setPosition(60); }}},
+  };
+  for (const Case& c : cases) {
+    QWidget window;
+    auto view = platform::qt::createGaugeView(*c.gauge, &window);
+    QWidget* w = view->widget();
+    w->setGeometry(0, 0, platform::qt::px(c.gauge->width()), platform::qt::px(c.gauge->height()));
+    w->setFont(platform::qt::toQFont(c.gauge->font()));
+    window.resize(w->size());
+    PaintCount count(w);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)) << c.gauge->objectName();
+    ASSERT_TRUE(guitest::processUntil([&] { return count.paints > 0; })) << c.gauge->objectName();
+    int step = 0, partial = 0;
+    for (const auto& change : c.steps) {
+      ++step;
+      const int before = count.paints;
+      change();
+      view->refresh();
+      ASSERT_TRUE(guitest::processUntil([&] { return count.paints > before; }))
+          << c.gauge->objectName() << " step " << step << " was not painted";
+      if (count.painted != w->rect()) ++partial;
+      const QImage shown =
+          window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage whole = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      ASSERT_EQ(shown.size(), whole.size()) << c.gauge->objectName();
+      EXPECT_TRUE(shown == whole) << c.gauge->objectName() << " step " << step;
+    }
+    EXPECT_GT(partial, 0) << c.gauge->objectName() << " always repainted whole";
   }
 }
 

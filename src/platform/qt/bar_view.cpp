@@ -32,6 +32,8 @@ class BarWidget : public GaugeWidget {
     vertical_ = vertical;
     colorBar_ = colorBar;
     position_ = finite(g.position());
+    // A colour bar is filled in the pointer colour from the scale's start.
+    const bool refill = colorBar_ && g.pointerColor() != pointerColor_;
     pointerColor_ = g.pointerColor();
     for (int n = 1; n <= 2; ++n) {
       auto& e = extra_[static_cast<std::size_t>(n - 1)];
@@ -39,7 +41,7 @@ class BarWidget : public GaugeWidget {
       e.position = finite(g.additionalPointerPosition(n));
       e.color = g.additionalPointerColor(n);
     }
-    update();
+    updateMoving(layerCurrent() && !refill ? movingArea() : QRectF());
   }
 
  protected:
@@ -187,6 +189,23 @@ class BarWidget : public GaugeWidget {
         }
       }
     }
+  }
+
+  // Where the pointers, the colour bar's end and the EGT markers are now:
+  // across the whole bar, along the span between the outermost of them.
+  // Null while one is pegged (its arrow lies beyond the scale's end).
+  QRectF movingArea() const {
+    const Layout& l = lay_;
+    if (scale_.peg(position_) != Peg::None) return {};
+    double lo = along(position_), hi = lo;
+    for (const auto& e : extra_) {
+      if (!e.visible) continue;
+      if (scale_.peg(e.position) != Peg::None) return {};
+      lo = std::min(lo, along(e.position));
+      hi = std::max(hi, along(e.position));
+    }
+    const double reach = colorBar_ ? 3.0 : std::max(5.0, l.pointer * 0.45) + 1.0;
+    return l.rect(lo - reach, hi + reach, 0, l.across);
   }
 
   // A small arrow just beyond the end a pegged value lies past, across the

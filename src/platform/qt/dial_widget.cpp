@@ -10,7 +10,15 @@ void DialWidget::pull(const AviationDial& d) {
   f.back = d.backColor();
   f.title = toQString(d.title());
   f.subtitle = toQString(d.subtitle());
-  if (!(f == face_)) invalidateStatic();
+  if (!(f == face_)) {
+    // The stale marking flips the display colour alone, back and forth.
+    Face others = face_;
+    others.markings = f.markings;
+    if (others == f)
+      flipStatic(face_.markings, f.markings);
+    else
+      invalidateStatic();
+  }
   face_ = f;
   value_ = finite(d.shownValue());
   update();

@@ -119,16 +119,19 @@ void TextCache::drawRightAligned(QPainter& p, double x, double y, const QString&
 }
 
 void TurnedTextCache::setLook(const QFont& font, const QColor& colour, qreal ratio) {
-  if (font == font_ && colour == colour_ && ratio == ratio_) return;
-  font_ = font;
+  // Pictures of every colour are kept, so that the stale marking flipping
+  // the colour back and forth draws no text anew.
   colour_ = colour;
+  if (font == font_ && ratio == ratio_) return;
+  font_ = font;
   ratio_ = ratio;
   images_.clear();
   bytes_ = 0;
 }
 
 const QImage& TurnedTextCache::turned(const QString& text, int step) {
-  const std::string key = text.toStdString() + '@' + std::to_string(step);
+  const std::string key =
+      text.toStdString() + '@' + std::to_string(step) + '#' + std::to_string(colour_.rgba());
   auto it = images_.find(key);
   if (it != images_.end()) return it->second;
   if (bytes_ > kMaxBytes) {
@@ -205,12 +208,12 @@ void drawNeedle(QPainter& p, QPointF c, double r, double angle, double length, d
     QPen pen(colour, std::max(2.0, width));
     pen.setCapStyle(Qt::RoundCap);
     p.setPen(pen);
-    p.drawLine(polar(c, -r * 0.12, angle), polar(c, length, angle));
+    p.drawLine(needleTail(c, r, angle), needleTip(c, length, angle));
     return;
   }
   // Hollow: the needle's outline, as wide as a needle that reads.
   const double half = std::max(2.5, width / 2 + 1);
-  const QPointF tail = polar(c, -r * 0.12, angle), tip = polar(c, length, angle);
+  const QPointF tail = needleTail(c, r, angle), tip = needleTip(c, length, angle);
   const QPointF side = polar(QPointF(0, 0), half, angle + 90);
   const QPointF shape[4] = {tail + side, tip + side, tip - side, tail - side};
   p.setPen(QPen(colour, 1.5));

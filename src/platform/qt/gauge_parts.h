@@ -186,7 +186,7 @@ class TurnedTextCache {
   // Draws the text centred on the point, turned clockwise by angle degrees;
   // the painter's transform must be a translation at most.
   void draw(QPainter& p, QPointF centre, const QString& text, double angle);
-  // Font and colour of the texts; a change starts afresh.
+  // Font and colour of the texts; a change of font starts afresh.
   void setLook(const QFont& font, const QColor& colour, qreal ratio);
 
  private:
@@ -216,6 +216,14 @@ QString headingLabel(int degrees, bool tens);
 // ---------------------------------------------------------------------------
 // Dial parts.
 
+// The ends of a needle of a dial of radius r: its tail just behind the
+// centre, its tip at length.
+inline QPointF needleTail(QPointF c, double r, double angle) {
+  return polar(c, -r * 0.12, angle);
+}
+inline QPointF needleTip(QPointF c, double length, double angle) {
+  return polar(c, length, angle);
+}
 // A needle from just behind the centre to length at the given angle; a pegged
 // needle is drawn hollow (its outline only), so that it never reads as a
 // value at the end of the scale.

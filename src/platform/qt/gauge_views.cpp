@@ -12,31 +12,53 @@ GaugeWidget::GaugeWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void GaugeWidget::flipStatic(std::uint64_t from, std::uint64_t to) {
+  layer_.tag = from;
+  std::swap(layer_, spare_);
+  if (layer_.tag != to) layer_.valid = false;
+}
+
+bool GaugeWidget::layerCurrent() const {
+  return layer_.valid && layer_.size == size() && layer_.ratio == devicePixelRatioF() &&
+         layer_.font == font();
+}
+
+void GaugeWidget::updateMoving(const QRectF& area) {
+  // Antialiased edges reach into the pixels round the area.
+  const QRect now = area.isNull() ? QRect() : area.toAlignedRect().adjusted(-2, -2, 2, 2) & rect();
+  if (now.isNull() || lastMoving_.isNull())
+    update();
+  else
+    update(now | lastMoving_);
+  lastMoving_ = now;
+}
+
 void GaugeWidget::paintEvent(QPaintEvent*) {
   if (width() <= 0 || height() <= 0) return;
   const qreal ratio = devicePixelRatioF();
-  if (!staticValid_ || cacheSize_ != size() || cacheRatio_ != ratio || cacheFont_ != font()) {
-    cache_ = QPixmap(size() * ratio);
-    cache_.setDevicePixelRatio(ratio);
+  Layer& l = layer_;
+  if (!l.valid || l.size != size() || l.ratio != ratio || l.font != font()) {
+    if (l.pixmap.size() != size() * ratio) l.pixmap = QPixmap(size() * ratio);
+    l.pixmap.setDevicePixelRatio(ratio);
     // An opaque layer copies onto the widget without blending.
-    cache_.fill(paintsUnder() ? QColor(Qt::transparent) : QColor(Qt::black));
+    l.pixmap.fill(paintsUnder() ? QColor(Qt::transparent) : QColor(Qt::black));
     {
-      QPainter cp(&cache_);
+      QPainter cp(&l.pixmap);
       cp.setRenderHint(QPainter::Antialiasing);
       cp.setFont(font());
       paintStatic(cp);
     }
-    staticValid_ = true;
-    cacheSize_ = size();
-    cacheRatio_ = ratio;
-    cacheFont_ = font();
+    l.valid = true;
+    l.size = size();
+    l.ratio = ratio;
+    l.font = font();
     ++staticRebuilds_;
   }
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setFont(font());
   if (paintsUnder()) paintUnder(p);
-  if (hasStaticLayer()) p.drawPixmap(0, 0, cache_);
+  if (hasStaticLayer()) p.drawPixmap(0, 0, l.pixmap);
   paintOver(p);
 }
 

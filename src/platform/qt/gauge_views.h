@@ -8,7 +8,12 @@
 // every paint from a copy of the model taken by refresh(), so painting never
 // reads the model.
 
+#include <cstdint>
+
+#include <QFont>
 #include <QPixmap>
+#include <QRect>
+#include <QRectF>
 #include <QWidget>
 
 #include "platform/qt/control_view.h"
@@ -25,7 +30,26 @@ class GaugeWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   // Marks the cached static layer stale; the next paint repaints it.
-  void invalidateStatic() { staticValid_ = false; }
+  void invalidateStatic() {
+    layer_.valid = false;
+    spare_.valid = false;
+  }
+  // For a setting that flips between two values and back, as the display
+  // colour that marks stale data does once a second: the present layer is
+  // kept aside as the one painted with `from`, and the layer kept aside
+  // before is taken up again if it was painted with `to`, so flipping back
+  // and forth paints no layer anew. A change of any other setting
+  // (invalidateStatic) drops the layer kept aside as well.
+  void flipStatic(std::uint64_t from, std::uint64_t to);
+  // True when the cached layer is painted and fits the widget as it is, so
+  // that what was laid out with it still holds.
+  bool layerCurrent() const;
+  // Asks for a paint of the area that the moving parts cover now, together
+  // with the area they covered at the last request: a pointer that moves
+  // repaints the strip it moves in, not the whole gauge. A null area (the
+  // layer is not current, or the moving parts are not known) repaints the
+  // whole widget.
+  void updateMoving(const QRectF& area);
   // The static layer, painted into the cache. It starts transparent when
   // something moves under it, opaque (and then must be painted whole) when not.
   virtual void paintStatic(QPainter& p) = 0;
@@ -41,12 +65,18 @@ class GaugeWidget : public QWidget {
   virtual bool hasStaticLayer() const { return true; }
 
  private:
-  QPixmap cache_;
-  bool staticValid_ = false;
+  // A painted static layer and what it was painted for.
+  struct Layer {
+    QPixmap pixmap;
+    bool valid = false;
+    QSize size;
+    qreal ratio = 0;
+    QFont font;
+    std::uint64_t tag = 0;
+  };
+  Layer layer_, spare_;
+  QRect lastMoving_;
   int staticRebuilds_ = 0;
-  QSize cacheSize_;
-  qreal cacheRatio_ = 0;
-  QFont cacheFont_;
 };
 
 }  // namespace platform::qt

@@ -46,13 +46,16 @@ class HeadingWidget : public DialWidget {
     tenWidth_ = std::max(1.0, r * 0.022);
     fiveWidth_ = std::max(1.0, r * 0.012);
     labelRadius_ = r * 0.62;
-    labels_.setLook(pixelFont(font(), std::clamp(r * 0.15, 6.0, 18.0)), markings(), devicePixelRatioF());
+    labelFont_ = pixelFont(font(), std::clamp(r * 0.15, 6.0, 18.0));
   }
 
   void paintOver(QPainter& p) override {
     const QPointF c = centre();
     const double r = radius();
     const QColor ink = markings();
+    // The labels' colour is the display colour of the moment: a layer taken
+    // up again after the stale marking paints no card.
+    labels_.setLook(labelFont_, ink, devicePixelRatioF());
     // The card turns the other way round as the heading grows, bringing the
     // heading under the lubber line at the top.
     p.save();
@@ -83,6 +86,7 @@ class HeadingWidget : public DialWidget {
  private:
   std::vector<QLineF> ten_, five_;
   double tenWidth_ = 1, fiveWidth_ = 1, labelRadius_ = 0;
+  QFont labelFont_;
   TurnedTextCache labels_;
 };
 

@@ -35,7 +35,7 @@ class RoundGaugeWidget : public GaugeWidget {
     arcSweep_ = sweep;
     position_ = finite(g.position());
     pointerColor_ = g.pointerColor();
-    update();
+    updateMoving(layerCurrent() ? movingArea() : QRectF());
   }
 
  protected:
@@ -94,12 +94,25 @@ class RoundGaugeWidget : public GaugeWidget {
     }
   }
 
+  double needleLength() const { return radius() * 0.84; }
+  double needleWidth() const { return radius() * 0.045; }
+
   void paintOver(QPainter& p) override {
     const QPointF c = centre();
     const double r = radius();
-    drawNeedle(p, c, r, angleOf(position_), r * 0.84, r * 0.045, toQColor(pointerColor_),
+    drawNeedle(p, c, r, angleOf(position_), needleLength(), needleWidth(), toQColor(pointerColor_),
                scale_.peg(position_) != Peg::None);
     drawHub(p, c, r);
+  }
+
+  // The box round the needle, from its tail to its tip, and the hub.
+  QRectF movingArea() const {
+    const QPointF c = centre();
+    const double r = radius(), a = angleOf(position_);
+    const double reach = std::max(2.5, needleWidth() / 2 + 1) + 1.0;
+    const QRectF needle = QRectF(needleTail(c, r, a), needleTip(c, needleLength(), a)).normalized();
+    const double hub = std::max(2.0, r * 0.08);
+    return needle.adjusted(-reach, -reach, reach, reach) | QRectF(c.x() - hub, c.y() - hub, 2 * hub, 2 * hub);
   }
 
  private:
