@@ -96,7 +96,11 @@ class AttitudeWidget : public DialWidget {
     const double reach = r * 1.5;
     if (y0 < reach) {
       const double top = std::max(y0, -reach);
+      // The horizon line covers the ground's edge, so the ground needs no
+      // smoothing of its own.
+      p.setRenderHint(QPainter::Antialiasing, false);
       p.fillRect(QRectF(-reach, top, 2 * reach, reach - top), kGround);
+      p.setRenderHint(QPainter::Antialiasing, true);
       p.setPen(QPen(QColor(255, 255, 255), std::max(1.0, r * 0.02)));
       if (y0 > -reach) p.drawLine(QPointF(-reach, y0), QPointF(reach, y0));
     }
