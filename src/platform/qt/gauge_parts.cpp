@@ -118,6 +118,11 @@ void TextCache::drawRightAligned(QPainter& p, double x, double y, const QString&
   p.drawStaticText(QPointF(x - sz.width(), y - sz.height() / 2), t);
 }
 
+void TextCache::drawAtBaseline(QPainter& p, QPointF start, const QString& s) {
+  QStaticText& t = entry(s, p.font());
+  p.drawStaticText(QPointF(start.x(), start.y() - QFontMetricsF(p.font()).ascent()), t);
+}
+
 void TurnedTextCache::setLook(const QFont& font, const QColor& colour, qreal ratio) {
   // Pictures of every colour are kept, so that the stale marking flipping
   // the colour back and forth draws no text anew.

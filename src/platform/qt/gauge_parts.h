@@ -166,6 +166,8 @@ class TextCache {
   void drawCentred(QPainter& p, QPointF centre, const QString& s);
   // Draws the text with its right edge at x, centred on y.
   void drawRightAligned(QPainter& p, double x, double y, const QString& s);
+  // Draws the text from the point on its baseline, as drawText does.
+  void drawAtBaseline(QPainter& p, QPointF start, const QString& s);
 
  private:
   QStaticText& entry(const QString& s, const QFont& font);

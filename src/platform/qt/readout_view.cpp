@@ -66,17 +66,25 @@ class GaugeLabelWidget : public TextWidget {
   void paintOver(QPainter& p) override {
     if (text_.isEmpty()) return;
     // The label keeps its font unless the text would not fit the box.
+    const QRectF box = area();
     QFont f = font();
     const QFontMetricsF fm(f);
-    const double shrink = std::min({1.0, area().width() / std::max(1.0, fm.horizontalAdvance(text_)),
-                                    area().height() / std::max(1.0, fm.height())});
+    const double shrink = std::min({1.0, box.width() / std::max(1.0, texts_.size(text_, f).width()),
+                                    box.height() / std::max(1.0, fm.height())});
     if (shrink < 1.0) f = pixelFont(f, std::max(6.0, QFontInfo(f).pixelSize() * shrink));
     p.setFont(f);
     p.setPen(toQColor(color_));
-    p.drawText(area(), static_cast<int>(align_ | Qt::AlignVCenter), text_);
+    const QSizeF size = texts_.size(text_, f);
+    const double x = align_ == Qt::AlignLeft    ? box.left()
+                     : align_ == Qt::AlignRight ? box.right() - size.width()
+                                                : box.center().x() - size.width() / 2;
+    texts_.drawCentred(p, QPointF(x + size.width() / 2, box.center().y()), text_);
   }
 
  private:
+  // The texts a label shows come back again and again (the digits of a
+  // reading): each is laid out once.
+  TextCache texts_;
   QString text_;
   OleColor color_ = 0;
   Qt::Alignment align_ = Qt::AlignHCenter;
@@ -101,8 +109,8 @@ class ReadoutWidget : public TextWidget {
     double size = QFontInfo(digitFont).pixelSize();
     QFont unitFont = pixelFont(digitFont, std::max(7.0, size * 0.6));
     double gap = units_.isEmpty() ? 0 : std::max(3.0, size * 0.3);
-    double wd = QFontMetricsF(digitFont).horizontalAdvance(digits_);
-    double wu = units_.isEmpty() ? 0 : QFontMetricsF(unitFont).horizontalAdvance(units_);
+    double wd = digitTexts_.size(digits_, digitFont).width();
+    double wu = units_.isEmpty() ? 0 : unitTexts_.size(units_, unitFont).width();
     // Digits and units shrink together when they would not fit the box.
     const double total = wd + gap + wu;
     const double shrink = std::min({1.0, box.width() / std::max(1.0, total),
@@ -112,22 +120,24 @@ class ReadoutWidget : public TextWidget {
       digitFont = pixelFont(digitFont, size);
       unitFont = pixelFont(digitFont, std::max(6.0, size * 0.6));
       gap *= shrink;
-      wd = QFontMetricsF(digitFont).horizontalAdvance(digits_);
-      wu = units_.isEmpty() ? 0 : QFontMetricsF(unitFont).horizontalAdvance(units_);
+      wd = digitTexts_.size(digits_, digitFont).width();
+      wu = units_.isEmpty() ? 0 : unitTexts_.size(units_, unitFont).width();
     }
     const QFontMetricsF fm(digitFont);
     const double baseline = box.center().y() + (fm.ascent() - fm.descent()) / 2;
     double x = box.center().x() - (wd + gap + wu) / 2;
     p.setPen(toQColor(color_));
     p.setFont(digitFont);
-    p.drawText(QPointF(x, baseline), digits_);
+    digitTexts_.drawAtBaseline(p, QPointF(x, baseline), digits_);
     if (units_.isEmpty()) return;
     x += wd + gap;
     p.setFont(unitFont);
-    p.drawText(QPointF(x, baseline), units_);
+    unitTexts_.drawAtBaseline(p, QPointF(x, baseline), units_);
   }
 
  private:
+  // Each text is laid out once: a reading's digits come back again and again.
+  TextCache digitTexts_, unitTexts_;
   QString digits_, units_;
   OleColor color_ = 0;
 };
