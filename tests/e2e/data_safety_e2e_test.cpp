@@ -1,6 +1,7 @@
 // The real program keeps every record and capture line whole and once: on a
 // disk that fills for a while, through a slow start, and on every way out
-// (SIGHUP, SIGQUIT, two SIGTERMs in a row, the display connection lost).
+// (SIGHUP, SIGQUIT, SIGUSR1, two SIGTERMs in a row, the display connection
+// lost).
 
 #include <gtest/gtest.h>
 
@@ -267,6 +268,7 @@ TEST_P(WaysOut, EndWithStatusZeroAndWriteEverythingBuffered) {
 
 INSTANTIATE_TEST_SUITE_P(DataSafetyEndToEnd, WaysOut,
                          testing::Values(WayOut{"Hangup", {SIGHUP}}, WayOut{"Quit", {SIGQUIT}},
+                                         WayOut{"User1", {SIGUSR1}},
                                          WayOut{"TwoTerminates", {SIGTERM, SIGTERM}}),
                          [](const testing::TestParamInfo<WayOut>& p) { return std::string(p.param.name); });
 

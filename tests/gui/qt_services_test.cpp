@@ -334,24 +334,26 @@ TEST(TerminationTest, SignalRunsTheHandlerOnTheEventThread) {
   EXPECT_TRUE(guitest::processUntil([&] { return calls == 1; }));
   std::raise(SIGINT);
   EXPECT_TRUE(guitest::processUntil([&] { return calls == 2; }));
-  // A closed terminal or a logout, and the quit key, take the same way out.
-  std::raise(SIGHUP);
-  EXPECT_TRUE(guitest::processUntil([&] { return calls == 3; }));
-  std::raise(SIGQUIT);
-  EXPECT_TRUE(guitest::processUntil([&] { return calls == 4; }));
+  // A closed terminal or a logout, the quit key and the user signals take
+  // the same way out.
+  for (int sig : {SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2}) {
+    const int before = calls;
+    std::raise(sig);
+    EXPECT_TRUE(guitest::processUntil([&] { return calls == before + 1; })) << sig;
+  }
   // A broken pipe is no reason to end.
   struct sigaction pipe {};
   sigaction(SIGPIPE, nullptr, &pipe);
   EXPECT_EQ(pipe.sa_handler, SIG_IGN);
   removeTerminationHandler();
   // Once the program is ending, a late signal cannot cut its last steps short.
-  for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
+  for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2}) {
     struct sigaction action {};
     sigaction(sig, nullptr, &action);
     EXPECT_EQ(action.sa_handler, SIG_IGN) << sig;
   }
   std::raise(SIGTERM);
-  EXPECT_EQ(calls, 4);
+  EXPECT_EQ(calls, 6);
 }
 
 }  // namespace

@@ -69,12 +69,17 @@ class GaugeLabelWidget : public TextWidget {
     const QRectF box = area();
     QFont f = font();
     const QFontMetricsF fm(f);
-    const double shrink = std::min({1.0, box.width() / std::max(1.0, texts_.size(text_, f).width()),
-                                    box.height() / std::max(1.0, fm.height())});
-    if (shrink < 1.0) f = pixelFont(f, std::max(6.0, QFontInfo(f).pixelSize() * shrink));
-    p.setFont(f);
-    p.setPen(toQColor(color_));
     const QSizeF size = texts_.size(text_, f);
+    const double shrink =
+        std::min({1.0, box.width() / std::max(1.0, size.width()), box.height() / std::max(1.0, fm.height())});
+    p.setPen(toQColor(color_));
+    if (shrink < 1.0) {
+      // A text too long for its box, in a font of its own: laid out each time.
+      p.setFont(pixelFont(f, std::max(6.0, QFontInfo(f).pixelSize() * shrink)));
+      p.drawText(box, static_cast<int>(align_ | Qt::AlignVCenter), text_);
+      return;
+    }
+    p.setFont(f);
     const double x = align_ == Qt::AlignLeft    ? box.left()
                      : align_ == Qt::AlignRight ? box.right() - size.width()
                                                 : box.center().x() - size.width() / 2;

@@ -45,8 +45,9 @@ void setAction(int sig, void (*fn)(int)) {
 }
 
 // Every signal that asks the program to end: a kill, Ctrl+C, a closed
-// terminal or a logout, and the quit key.
-constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+// terminal or a logout, the quit key, and the two user signals, whose
+// default action would end the program without writing what it holds.
+constexpr int kEndSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2};
 
 void setActions(void (*fn)(int)) {
   for (int sig : kEndSignals) setAction(sig, fn);
