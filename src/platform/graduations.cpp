@@ -14,7 +14,14 @@ namespace {
 // the number of marks.
 constexpr double kMaxLength = 20000;
 
+// Ten to the e; the powers a scale meets come from a table of exact values,
+// as they are asked for many times on every paint.
 double pow10(int e) {
+  static constexpr std::array<double, 23> kExact{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (e >= 0 && e < static_cast<int>(kExact.size())) return kExact[static_cast<std::size_t>(e)];
+  if (e < 0 && -e < static_cast<int>(kExact.size())) return 1.0 / kExact[static_cast<std::size_t>(-e)];
   return std::pow(10.0, e);
 }
 
@@ -108,10 +115,11 @@ Graduations graduate(const GraduationRequest& r) {
     t.count = std::clamp(kHi - kLo + 1, 0.0, maxMajors + 1);
     if (!labelled) return t;
     const double stepPixels = step * pixelsPerUnit;
+    const std::string pattern = decimalsPattern(decimalsOf(step / g.labelFactor));
     double previous = -1;
     for (double i = 0; i < t.count; ++i) {
       const double extent =
-          r.labelExtent(graduationLabel(multiple(kLo + i, c.mantissa, c.exponent), step, g.labelFactor));
+          r.labelExtent(formatNumber(multiple(kLo + i, c.mantissa, c.exponent) / g.labelFactor, pattern));
       if (previous >= 0 && (previous + extent) / 2 + r.labelGap > stepPixels) {
         t.fits = false;
         break;
@@ -171,6 +179,7 @@ Graduations graduate(const GraduationRequest& r) {
   // Marks in minor steps; every sub-th is a major one. A minor step is a
   // whole number of tenths of the major step's decade (1, 2, 5 or 10).
   const double minor = step / sub;
+  const std::string pattern = labelled ? decimalsPattern(decimalsOf(step / g.labelFactor)) : std::string();
   const double minorMantissa = chosen.mantissa * 10 / sub;
   const double jLo = std::ceil(lo / minor - 1e-9), jHi = std::floor(hi / minor + 1e-9);
   const double count = std::clamp(jHi - jLo + 1, 0.0, (maxMajors + 1) * sub);
@@ -179,7 +188,7 @@ Graduations graduate(const GraduationRequest& r) {
     const bool major = std::fmod(j, sub) == 0;
     const double v = std::clamp(multiple(j, minorMantissa, chosen.exponent - 1), lo, hi);
     Graduation mark{v, major, ""};
-    if (major && labelled) mark.label = graduationLabel(v, step, g.labelFactor);
+    if (major && labelled) mark.label = formatNumber(v / g.labelFactor, pattern);
     g.marks.push_back(std::move(mark));
   }
 

@@ -7,6 +7,7 @@
 // would slide under the aircraft symbol is left out.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -111,7 +112,7 @@ class AttitudeWidget : public DialWidget {
                         r * 0.08 + 2 * w + 6);
     const QFont f = pixelFont(font(), std::clamp(r * 0.1, 7.0, 13.0));
     labels_.setLook(f, ink, devicePixelRatioF());
-    const QFontMetricsF fm(f);
+    measureLabels(f);
     placed_.clear();
     const double turnRad = roll_ * 3.14159265358979323846 / 180.0;
     const double cs = std::fabs(std::cos(turnRad)), sn = std::fabs(std::sin(turnRad));
@@ -125,8 +126,9 @@ class AttitudeWidget : public DialWidget {
       p.setPen(rung);
       p.drawLine(QPointF(-half, y), QPointF(half, y));
       if (!ten || r < 30) continue;
-      const QString label = QString::number(std::abs(deg));
-      const double lw = fm.horizontalAdvance(label), lh = fm.capHeight();
+      const auto n = static_cast<std::size_t>(std::abs(deg) / 10 - 1);
+      const QString& label = numbers_[n];
+      const double lw = widths_[n], lh = capHeight_;
       for (double side : {-1.0, 1.0}) {
         const QPointF at(side * (half + r * 0.04 + lw / 2), y);
         // The label's box once turned, in the dial's frame.
@@ -148,10 +150,29 @@ class AttitudeWidget : public DialWidget {
   }
 
  private:
+  // The ladder's numbers 10 to 90 and their widths, measured once per font:
+  // measuring text lays it out each time.
+  void measureLabels(const QFont& f) {
+    if (measured_ && f == measuredFont_) return;
+    const QFontMetricsF fm(f);
+    for (std::size_t i = 0; i < numbers_.size(); ++i) {
+      numbers_[i] = QString::number((i + 1) * 10);
+      widths_[i] = fm.horizontalAdvance(numbers_[i]);
+    }
+    capHeight_ = fm.capHeight();
+    measuredFont_ = f;
+    measured_ = true;
+  }
+
   struct Placed {
     QPointF at;
     QString text;
   };
+  std::array<QString, 9> numbers_;
+  std::array<double, 9> widths_{};
+  double capHeight_ = 0;
+  QFont measuredFont_;
+  bool measured_ = false;
   double pitch_ = 0, roll_ = 0;
   TurnedTextCache labels_;
   std::vector<Placed> placed_;

@@ -54,10 +54,17 @@ class TapeWidget : public GaugeWidget {
     return l;
   }
 
-  QFont labelFont() const {
-    QFont f = pixelFont(font(), std::clamp(width() * 0.16, 10.0, 15.0));
-    f.setBold(true);
-    return f;
+  // The labels' font and its line height, worked out again only when the
+  // widget's font or width changes.
+  const QFont& labelFont() {
+    if (labelFor_ != font() || labelWidth_ != width()) {
+      labelFor_ = font();
+      labelWidth_ = width();
+      labelFont_ = pixelFont(font(), std::clamp(width() * 0.16, 10.0, 15.0));
+      labelFont_.setBold(true);
+      labelHeight_ = QFontMetricsF(labelFont_).height();
+    }
+    return labelFont_;
   }
 
   void paintStatic(QPainter& p) override {
@@ -96,16 +103,14 @@ class TapeWidget : public GaugeWidget {
       p.fillRect(QRectF(l.strip, std::min(y0, y1), l.index - l.strip, std::fabs(y1 - y0)), toQColor(b.color));
     }
     if (!scale_.graduated) return;
-    const QFont f = labelFont();
-    p.setFont(f);
+    p.setFont(labelFont());
     GraduationRequest r;
     r.from = from;
     r.to = to;
     r.length = height();
-    if (scale_.showTickLabels)
-      r.labelExtent = [h = QFontMetricsF(f).height()](std::string_view) { return h; };
+    if (scale_.showTickLabels) r.labelExtent = [h = labelHeight_](std::string_view) { return h; };
     // A few label heights between numbers: a tape reads at a glance.
-    r.minMajorSpacing = QFontMetricsF(f).height() * 4;
+    r.minMajorSpacing = labelHeight_ * 4;
     r.minMinorSpacing = 5;
     r.endMarks = false;
     const Graduations g = graduate(r);
@@ -152,6 +157,9 @@ class TapeWidget : public GaugeWidget {
   OleColor pointerColor_ = 0;
   std::vector<QLineF> lines_;
   TextCache labels_;
+  QFont labelFor_, labelFont_;
+  int labelWidth_ = -1;
+  double labelHeight_ = 0;
 };
 
 }  // namespace
