@@ -179,9 +179,10 @@ class TextCache {
 // pitch ladder): each text is drawn once into a small picture per turn, to
 // the nearest kStep degrees, and placed from then on without a transform.
 // Turning text on every paint would lay its glyphs out anew each time; a
-// label within a degree of its turn reads the same. Bounded: past 3 MB of
+// label within a degree of its turn reads the same. Bounded: past 8 MB of
 // pictures it starts afresh (a heading card's twelve labels at every turn
-// take about that).
+// take about 6 MB at the size of the GPS screen's dial; a smaller bound
+// drew them anew all through a turn).
 class TurnedTextCache {
  public:
   static constexpr int kStep = 2;
@@ -195,7 +196,7 @@ class TurnedTextCache {
   const QImage& turned(const QString& text, int step);
   QFont font_;
   QColor colour_;
-  static constexpr std::size_t kMaxBytes = 3 << 20;
+  static constexpr std::size_t kMaxBytes = 8 << 20;
   qreal ratio_ = 1;
   std::unordered_map<std::string, QImage> images_;
   std::size_t bytes_ = 0;
