@@ -46,6 +46,11 @@ std::string decimalsPattern(int decimals) {
   return decimals == 0 ? std::string("0") : "0." + std::string(static_cast<std::size_t>(decimals), '0');
 }
 
+// The display pattern of the labels of a step, shown divided by factor.
+std::string labelPattern(double step, double factor) {
+  return decimalsPattern(decimalsOf(step / factor));
+}
+
 // Minor marks between two major marks, finest first, by the step's mantissa.
 std::vector<int> subdivisions(double mantissa) {
   if (mantissa == 1) return {10, 5, 2};
@@ -65,7 +70,7 @@ constexpr std::array<double, 4> kMantissas{1, 2, 2.5, 5};
 
 std::string graduationLabel(double value, double step, double factor) {
   if (!(factor > 0) || !std::isfinite(factor)) factor = 1;
-  return formatNumber(value / factor, decimalsPattern(decimalsOf(step / factor)));
+  return formatNumber(value / factor, labelPattern(step, factor));
 }
 
 // NOLINTNEXTLINE(readability-function-cognitive-complexity)
@@ -115,7 +120,7 @@ Graduations graduate(const GraduationRequest& r) {
     t.count = std::clamp(kHi - kLo + 1, 0.0, maxMajors + 1);
     if (!labelled) return t;
     const double stepPixels = step * pixelsPerUnit;
-    const std::string pattern = decimalsPattern(decimalsOf(step / g.labelFactor));
+    const std::string pattern = labelPattern(step, g.labelFactor);
     double previous = -1;
     for (double i = 0; i < t.count; ++i) {
       const double extent =
@@ -179,7 +184,7 @@ Graduations graduate(const GraduationRequest& r) {
   // Marks in minor steps; every sub-th is a major one. A minor step is a
   // whole number of tenths of the major step's decade (1, 2, 5 or 10).
   const double minor = step / sub;
-  const std::string pattern = labelled ? decimalsPattern(decimalsOf(step / g.labelFactor)) : std::string();
+  const std::string pattern = labelled ? labelPattern(step, g.labelFactor) : std::string();
   const double minorMantissa = chosen.mantissa * 10 / sub;
   const double jLo = std::ceil(lo / minor - 1e-9), jHi = std::floor(hi / minor + 1e-9);
   const double count = std::clamp(jHi - jLo + 1, 0.0, (maxMajors + 1) * sub);

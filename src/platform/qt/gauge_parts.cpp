@@ -217,7 +217,7 @@ void drawNeedle(QPainter& p, QPointF c, double r, double angle, double length, d
     return;
   }
   // Hollow: the needle's outline, as wide as a needle that reads.
-  const double half = std::max(2.5, width / 2 + 1);
+  const double half = needleHalfWidth(width);
   const QPointF tail = needleTail(c, r, angle), tip = needleTip(c, length, angle);
   const QPointF side = polar(QPointF(0, 0), half, angle + 90);
   const QPointF shape[4] = {tail + side, tip + side, tip - side, tail - side};
@@ -229,7 +229,7 @@ void drawNeedle(QPainter& p, QPointF c, double r, double angle, double length, d
 void drawHub(QPainter& p, QPointF c, double r) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(150, 150, 150));
-  p.drawEllipse(c, std::max(2.0, r * 0.08), std::max(2.0, r * 0.08));
+  p.drawEllipse(c, hubRadius(r), hubRadius(r));
 }
 
 Graduations dialGraduations(double from, double to, double sweep, double labelRadius, const QFont& font,

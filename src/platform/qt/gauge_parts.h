@@ -4,6 +4,7 @@
 // text placed by its centre, needles, pegged pointers) and a cache of label
 // texts. Each instrument has its own file; this is their common ground.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -226,6 +227,14 @@ inline QPointF needleTail(QPointF c, double r, double angle) {
 }
 inline QPointF needleTip(QPointF c, double length, double angle) {
   return polar(c, length, angle);
+}
+// Half the width a needle of the given width takes across, outline and all.
+inline double needleHalfWidth(double width) {
+  return std::max(2.5, width / 2 + 1);
+}
+// Radius of the hub over a needle's pivot on a dial of radius r.
+inline double hubRadius(double r) {
+  return std::max(2.0, r * 0.08);
 }
 // A needle from just behind the centre to length at the given angle; a pegged
 // needle is drawn hollow (its outline only), so that it never reads as a

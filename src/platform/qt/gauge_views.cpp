@@ -37,7 +37,7 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
   if (width() <= 0 || height() <= 0) return;
   const qreal ratio = devicePixelRatioF();
   Layer& l = layer_;
-  if (!l.valid || l.size != size() || l.ratio != ratio || l.font != font()) {
+  if (!layerCurrent()) {
     if (l.pixmap.size() != size() * ratio) l.pixmap = QPixmap(size() * ratio);
     l.pixmap.setDevicePixelRatio(ratio);
     // An opaque layer copies onto the widget without blending.

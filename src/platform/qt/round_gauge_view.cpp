@@ -109,9 +109,9 @@ class RoundGaugeWidget : public GaugeWidget {
   QRectF movingArea() const {
     const QPointF c = centre();
     const double r = radius(), a = angleOf(position_);
-    const double reach = std::max(2.5, needleWidth() / 2 + 1) + 1.0;
+    const double reach = needleHalfWidth(needleWidth()) + 1.0;
     const QRectF needle = QRectF(needleTail(c, r, a), needleTip(c, needleLength(), a)).normalized();
-    const double hub = std::max(2.0, r * 0.08);
+    const double hub = hubRadius(r);
     return needle.adjusted(-reach, -reach, reach, reach) | QRectF(c.x() - hub, c.y() - hub, 2 * hub, 2 * hub);
   }
 
