@@ -14,8 +14,11 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
@@ -23,6 +26,7 @@
 
 #include "gui_support.h"
 #include "platform/gauges.h"
+#include "platform/qt/gauge_parts.h"
 #include "platform/qt/gauge_views.h"
 #include "platform/qt/qt_text.h"
 #include "platform/screen.h"
@@ -536,6 +540,34 @@ TEST_F(GaugeViewsTest, StaleDisplayColourShowsOnTheNextRefresh) {
 TEST_F(GaugeViewsTest, OtherKindsGetNoGaugeView) {
   Label plain(&screen, "Label1");
   EXPECT_EQ(platform::qt::createGaugeView(plain, &host), nullptr);
+}
+
+// Readings are drawn from their glyphs placed one by one, other texts from a
+// layout kept for reuse; either way the picture and the size are those of
+// the text drawn by the painter itself.
+TEST(TextCacheTest, EveryTextLooksAsThePainterDrawsIt) {
+  QFont font = QGuiApplication::font();
+  font.setPixelSize(19);
+  font.setBold(true);
+  platform::qt::TextCache cache;
+  const auto picture = [&](const std::function<void(QPainter&)>& draw) {
+    QImage image(160, 40, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(font);
+    p.setPen(QColor(0, 255, 0));
+    draw(p);
+    return image;
+  };
+  for (const char* text : {"4127", "-12,345.6", "0:07", "+3 ", "12 kt", "N", "1E5", ""}) {
+    const QString s = QString::fromLatin1(text);
+    const QPointF baseline(7.25, 28);
+    const QImage cached = picture([&](QPainter& p) { cache.drawAtBaseline(p, baseline, s); });
+    const QImage drawn = picture([&](QPainter& p) { p.drawText(baseline, s); });
+    EXPECT_EQ(cached, drawn) << text;
+    EXPECT_DOUBLE_EQ(cache.size(s, font).width(), QFontMetricsF(font).horizontalAdvance(s)) << text;
+  }
 }
 
 }  // namespace

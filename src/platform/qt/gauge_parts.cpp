@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <limits>
+#include <string_view>
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainterPath>
 
 namespace platform::qt {
@@ -88,39 +90,88 @@ void fillOutsideCircle(QPainter& p, const QRectF& all, QPointF c, double r, cons
   p.fillPath(path, back);
 }
 
-QStaticText& TextCache::entry(const QString& s, const QFont& font) {
-  if (font != font_ || texts_.size() > 256) {
-    texts_.clear();
-    font_ = font;
-  }
+void TextCache::useFont(const QFont& font) {
+  if (hasFont_ && font == font_) return;
+  font_ = font;
+  hasFont_ = true;
+  texts_.clear();
+  glyphs_.fill(Glyph{});
+  raw_ = QRawFont::fromFont(font);
+  const QFontMetricsF fm(font);
+  ascent_ = fm.ascent();
+  // The line box of a laid-out text, so that both kinds of text sit alike.
+  lineHeight_ = entry(QStringLiteral("0")).size().height();
+}
+
+QStaticText& TextCache::entry(const QString& s) {
+  if (texts_.size() > 256) texts_.clear();
   auto [it, added] = texts_.try_emplace(s.toStdString());
   if (added) {
     it->second.setTextFormat(Qt::PlainText);
     it->second.setText(s);
-    it->second.prepare(QTransform(), font);
+    it->second.prepare(QTransform(), font_);
   }
   return it->second;
 }
 
+bool TextCache::compose(const QString& s, double& width) {
+  constexpr std::string_view kNumberCharacters = "0123456789.,:+- ";
+  if (s.isEmpty() || s.size() > 32 || !raw_.isValid()) return false;
+  indexes_.clear();
+  positions_.clear();
+  double x = 0;
+  for (const QChar ch : s) {
+    const char16_t u = ch.unicode();
+    if (u >= glyphs_.size() || kNumberCharacters.find(static_cast<char>(u)) == std::string_view::npos)
+      return false;
+    Glyph& g = glyphs_[u];
+    if (g.advance < 0) {
+      const QList<quint32> found = raw_.glyphIndexesForString(QString(ch));
+      g.index = found.isEmpty() ? 0 : found.front();
+      g.advance = QFontMetricsF(font_).horizontalAdvance(ch);
+    }
+    if (g.index == 0) return false;
+    indexes_.push_back(g.index);
+    positions_.push_back(QPointF(x, 0));
+    x += g.advance;
+  }
+  width = x;
+  return true;
+}
+
 QSizeF TextCache::size(const QString& s, const QFont& font) {
-  return entry(s, font).size();
+  useFont(font);
+  double width = 0;
+  if (compose(s, width)) return {width, lineHeight_};
+  return entry(s).size();
+}
+
+void TextCache::draw(QPainter& p, QPointF topLeft, const QString& s) {
+  double width = 0;
+  if (compose(s, width)) {
+    QGlyphRun run;
+    run.setRawFont(raw_);
+    run.setGlyphIndexes(indexes_);
+    run.setPositions(positions_);
+    p.drawGlyphRun(QPointF(topLeft.x(), topLeft.y() + ascent_), run);
+    return;
+  }
+  p.drawStaticText(topLeft, entry(s));
 }
 
 void TextCache::drawCentred(QPainter& p, QPointF centre, const QString& s) {
-  QStaticText& t = entry(s, p.font());
-  const QSizeF sz = t.size();
-  p.drawStaticText(QPointF(centre.x() - sz.width() / 2, centre.y() - sz.height() / 2), t);
+  const QSizeF sz = size(s, p.font());
+  draw(p, QPointF(centre.x() - sz.width() / 2, centre.y() - sz.height() / 2), s);
 }
 
 void TextCache::drawRightAligned(QPainter& p, double x, double y, const QString& s) {
-  QStaticText& t = entry(s, p.font());
-  const QSizeF sz = t.size();
-  p.drawStaticText(QPointF(x - sz.width(), y - sz.height() / 2), t);
+  const QSizeF sz = size(s, p.font());
+  draw(p, QPointF(x - sz.width(), y - sz.height() / 2), s);
 }
 
 void TextCache::drawAtBaseline(QPainter& p, QPointF start, const QString& s) {
-  QStaticText& t = entry(s, p.font());
-  p.drawStaticText(QPointF(start.x(), start.y() - QFontMetricsF(p.font()).ascent()), t);
+  useFont(p.font());
+  draw(p, QPointF(start.x(), start.y() - ascent_), s);
 }
 
 void TurnedTextCache::setLook(const QFont& font, const QColor& colour, qreal ratio) {

@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QPointer>
+#include <QRawFont>
 #include <QRectF>
 #include <QStaticText>
 #include <QString>
@@ -158,10 +159,13 @@ void fillOutsideCircle(QPainter& p, const QRectF& all, QPointF c, double r, cons
 
 // Label texts laid out once and drawn from then on without a new layout (the
 // texts of a moving tape or compass that scroll into view again and again).
-// Bounded: past a few hundred texts it starts afresh.
+// A text of digits and number signs only (a reading that changes on every
+// refresh) is not laid out at all: its glyphs are looked up once per font
+// and placed one after another, as a layout places them. Bounded: past a few
+// hundred laid-out texts it starts afresh.
 class TextCache {
  public:
-  // Size of the text in the painter's current font.
+  // Size of the text in the given font.
   QSizeF size(const QString& s, const QFont& font);
   // Draws the text with its centre at the point.
   void drawCentred(QPainter& p, QPointF centre, const QString& s);
@@ -171,8 +175,25 @@ class TextCache {
   void drawAtBaseline(QPainter& p, QPointF start, const QString& s);
 
  private:
-  QStaticText& entry(const QString& s, const QFont& font);
+  struct Glyph {
+    quint32 index = 0;
+    double advance = -1;  // below 0: not looked up yet
+  };
+  void useFont(const QFont& font);
+  // Places the text's glyphs in run_ and gives its width; false when the text
+  // is not digits and number signs, or the font lacks one of its glyphs.
+  bool compose(const QString& s, double& width);
+  // Draws the text with the top left of its line box at the point.
+  void draw(QPainter& p, QPointF topLeft, const QString& s);
+  QStaticText& entry(const QString& s);
+
   QFont font_;
+  bool hasFont_ = false;
+  double ascent_ = 0, lineHeight_ = 0;
+  QRawFont raw_;
+  std::array<Glyph, 128> glyphs_{};
+  QList<quint32> indexes_;
+  QList<QPointF> positions_;
   std::unordered_map<std::string, QStaticText> texts_;
 };
 

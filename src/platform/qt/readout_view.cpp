@@ -67,11 +67,14 @@ class GaugeLabelWidget : public TextWidget {
     if (text_.isEmpty()) return;
     // The label keeps its font unless the text would not fit the box.
     const QRectF box = area();
-    QFont f = font();
-    const QFontMetricsF fm(f);
+    const QFont& f = font();
+    if (heightFor_ != f) {
+      heightFor_ = f;
+      lineHeight_ = QFontMetricsF(f).height();
+    }
     const QSizeF size = texts_.size(text_, f);
     const double shrink =
-        std::min({1.0, box.width() / std::max(1.0, size.width()), box.height() / std::max(1.0, fm.height())});
+        std::min({1.0, box.width() / std::max(1.0, size.width()), box.height() / std::max(1.0, lineHeight_)});
     p.setPen(toQColor(color_));
     if (shrink < 1.0) {
       // A text too long for its box, in a font of its own: laid out each time.
@@ -90,6 +93,9 @@ class GaugeLabelWidget : public TextWidget {
   // The texts a label shows come back again and again (the digits of a
   // reading): each is laid out once.
   TextCache texts_;
+  // The font's line height, measured again only when the font changes.
+  QFont heightFor_;
+  double lineHeight_ = 0;
   QString text_;
   OleColor color_ = 0;
   Qt::Alignment align_ = Qt::AlignHCenter;
@@ -110,37 +116,67 @@ class ReadoutWidget : public TextWidget {
  protected:
   void paintOver(QPainter& p) override {
     const QRectF box = area();
-    QFont digitFont = font();
-    double size = QFontInfo(digitFont).pixelSize();
-    QFont unitFont = pixelFont(digitFont, std::max(7.0, size * 0.6));
-    double gap = units_.isEmpty() ? 0 : std::max(3.0, size * 0.3);
-    double wd = digitTexts_.size(digits_, digitFont).width();
-    double wu = units_.isEmpty() ? 0 : unitTexts_.size(units_, unitFont).width();
+    const Fonts& full = fonts();
+    const double gap = units_.isEmpty() ? 0 : full.gap;
+    const double wd = digitTexts_.size(digits_, full.digits).width();
+    const double wu = units_.isEmpty() ? 0 : unitTexts_.size(units_, full.units).width();
     // Digits and units shrink together when they would not fit the box.
-    const double total = wd + gap + wu;
-    const double shrink = std::min({1.0, box.width() / std::max(1.0, total),
-                                    box.height() / std::max(1.0, QFontMetricsF(digitFont).height())});
+    const double shrink = std::min(
+        {1.0, box.width() / std::max(1.0, wd + gap + wu), box.height() / std::max(1.0, full.height)});
     if (shrink < 1.0) {
-      size = std::max(6.0, size * shrink);
-      digitFont = pixelFont(digitFont, size);
-      unitFont = pixelFont(digitFont, std::max(6.0, size * 0.6));
-      gap *= shrink;
-      wd = digitTexts_.size(digits_, digitFont).width();
-      wu = units_.isEmpty() ? 0 : unitTexts_.size(units_, unitFont).width();
+      const double pixels = std::max(6.0, full.pixels * shrink);
+      const Fonts small = makeFonts(pixelFont(full.digits, pixels), pixels, gap * shrink, 6);
+      paintText(p, box, small, small.gap, digitTexts_.size(digits_, small.digits).width(),
+                units_.isEmpty() ? 0 : unitTexts_.size(units_, small.units).width());
+      return;
     }
-    const QFontMetricsF fm(digitFont);
-    const double baseline = box.center().y() + (fm.ascent() - fm.descent()) / 2;
-    double x = box.center().x() - (wd + gap + wu) / 2;
-    p.setPen(toQColor(color_));
-    p.setFont(digitFont);
-    digitTexts_.drawAtBaseline(p, QPointF(x, baseline), digits_);
-    if (units_.isEmpty()) return;
-    x += wd + gap;
-    p.setFont(unitFont);
-    unitTexts_.drawAtBaseline(p, QPointF(x, baseline), units_);
+    paintText(p, box, full, gap, wd, wu);
   }
 
  private:
+  // The digits' font, the smaller one of the units and what is measured of
+  // them, worked out again only when the widget's font changes.
+  struct Fonts {
+    QFont digits, units;
+    double pixels = 0, gap = 0, height = 0, ascent = 0, descent = 0;
+  };
+  static Fonts makeFonts(const QFont& digits, double pixels, double gap, double smallest) {
+    Fonts f;
+    f.digits = digits;
+    f.pixels = pixels;
+    f.units = pixelFont(digits, std::max(smallest, f.pixels * 0.6));
+    f.gap = gap;
+    const QFontMetricsF fm(digits);
+    f.height = fm.height();
+    f.ascent = fm.ascent();
+    f.descent = fm.descent();
+    return f;
+  }
+  const Fonts& fonts() {
+    if (fontsFor_ != font() || !measured_) {
+      fontsFor_ = font();
+      measured_ = true;
+      const double pixels = QFontInfo(font()).pixelSize();
+      fonts_ = makeFonts(font(), pixels, std::max(3.0, pixels * 0.3), 7);
+    }
+    return fonts_;
+  }
+  // Digits wd wide and units wu wide, after a gap, centred in the box.
+  void paintText(QPainter& p, const QRectF& box, const Fonts& f, double gap, double wd, double wu) {
+    const double baseline = box.center().y() + (f.ascent - f.descent) / 2;
+    double x = box.center().x() - (wd + gap + wu) / 2;
+    p.setPen(toQColor(color_));
+    p.setFont(f.digits);
+    digitTexts_.drawAtBaseline(p, QPointF(x, baseline), digits_);
+    if (units_.isEmpty()) return;
+    x += wd + gap;
+    p.setFont(f.units);
+    unitTexts_.drawAtBaseline(p, QPointF(x, baseline), units_);
+  }
+
+  Fonts fonts_;
+  QFont fontsFor_;
+  bool measured_ = false;
   // Each text is laid out once: a reading's digits come back again and again.
   TextCache digitTexts_, unitTexts_;
   QString digits_, units_;
