@@ -38,15 +38,20 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
   const qreal ratio = devicePixelRatioF();
   Layer& l = layer_;
   if (!layerCurrent()) {
-    if (l.pixmap.size() != size() * ratio) l.pixmap = QPixmap(size() * ratio);
-    l.pixmap.setDevicePixelRatio(ratio);
-    // An opaque layer copies onto the widget without blending.
-    l.pixmap.fill(paintsUnder() ? QColor(Qt::transparent) : QColor(Qt::black));
-    {
+    if (hasStaticLayer()) {
+      if (l.pixmap.size() != size() * ratio) l.pixmap = QPixmap(size() * ratio);
+      l.pixmap.setDevicePixelRatio(ratio);
+      // An opaque layer copies onto the widget without blending.
+      l.pixmap.fill(paintsUnder() ? QColor(Qt::transparent) : QColor(Qt::black));
       QPainter cp(&l.pixmap);
       cp.setRenderHint(QPainter::Antialiasing);
       cp.setFont(font());
       paintStatic(cp);
+    } else {
+      // The view keeps what it caches itself; no widget-sized layer is made.
+      l.pixmap = QPixmap();
+      QPainter none;
+      paintStatic(none);
     }
     l.valid = true;
     l.size = size();

@@ -60,8 +60,10 @@ class GaugeWidget : public QWidget {
   // True when paintUnder draws: the cached layer then has a transparent
   // ground to show it through.
   virtual bool paintsUnder() const { return false; }
-  // False when the static part lives in a pixmap of the view's own (the
-  // compass tape) and the widget-sized layer is not drawn.
+  // False when the view keeps its static part in a pixmap of its own (the
+  // compass tape) or paints it on every paint (a moving tape's ground, two
+  // fills that cost less than copying a layer): no widget-sized layer is
+  // made, and paintStatic is given an inactive painter.
   virtual bool hasStaticLayer() const { return true; }
 
  private:

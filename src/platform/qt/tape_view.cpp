@@ -2,9 +2,10 @@
 // from minimum to maximum moves with the value on every refresh, while the
 // marks stay at their round values and scroll past the fixed index. Marks,
 // labels and bands are placed from the window on every paint, so moving the
-// window rebuilds nothing; the cached layer holds only the tape's ground.
+// window rebuilds nothing. The tape's ground is painted under them.
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include <QFontInfo>
@@ -48,8 +49,9 @@ class TapeWidget : public GaugeWidget {
     Layout l;
     l.right = width();
     const double pointer = std::clamp(width() * 0.16, 8.0, 16.0);
-    l.index = l.right - pointer;
-    l.strip = l.index - std::clamp(width() * 0.1, 4.0, 9.0);
+    // The band strip on whole pixels: its ground is then two plain fills.
+    l.index = std::round(l.right - pointer);
+    l.strip = std::round(l.index - std::clamp(width() * 0.1, 4.0, 9.0));
     l.ticks = l.strip - std::clamp(width() * 0.12, 5.0, 11.0);
     return l;
   }
@@ -67,13 +69,20 @@ class TapeWidget : public GaugeWidget {
     return labelFont_;
   }
 
-  void paintStatic(QPainter& p) override {
+  // The ground is two fills: painting them costs less than copying a layer.
+  bool hasStaticLayer() const override { return false; }
+  void paintStatic(QPainter&) override {}
+
+  void paintGround(QPainter& p) {
     const QColor back = toQColor(scale_.back);
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(rect(), back);
     const Layout l = layout();
     const bool dark = qGray(back.rgb()) < 128;
     // The strip's ground: unmarked where no coloured band lies.
-    p.fillRect(QRectF(l.strip, 0, l.index - l.strip, height()), dark ? QColor(70, 70, 76) : back.darker(115));
+    p.fillRect(QRect(static_cast<int>(l.strip), 0, static_cast<int>(l.index - l.strip), height()),
+               dark ? QColor(70, 70, 76) : back.darker(115));
+    p.setRenderHint(QPainter::Antialiasing, true);
   }
 
   // Pixel row of a value in the current window; the window spans the bar
@@ -86,6 +95,7 @@ class TapeWidget : public GaugeWidget {
   }
 
   void paintOver(QPainter& p) override {
+    paintGround(p);
     const Layout l = layout();
     const double lo = std::min(min_, max_), hi = std::max(min_, max_);
     const bool window = hi > lo && std::isfinite(hi - lo);
