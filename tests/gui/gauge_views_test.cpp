@@ -537,9 +537,82 @@ TEST_F(GaugeViewsTest, StaleDisplayColourShowsOnTheNextRefresh) {
   }
 }
 
+// Sky and ground paint every pixel of the attitude indicator at any pitch
+// and roll: a pixel left out would show whatever the window held before.
+TEST_F(GaugeViewsTest, TheHorizonLeavesNoPixelUnpaintedAtAnyAttitude) {
+  QWidget* w = view(screen.attitude).widget();
+  const QRgb unpainted = qRgb(255, 0, 255);
+  for (double pitch : {-90.0, -61.0, -30.0, -4.5, 0.0, 12.25, 45.0, 90.0}) {
+    for (double roll : {0.0, 17.0, 45.0, 90.0, 135.5, 180.0, -60.0, -171.0}) {
+      screen.attitude.setPitch(pitch);
+      screen.attitude.setRoll(roll);
+      view(screen.attitude).refresh();
+      QImage shown(w->size(), QImage::Format_RGB32);
+      shown.fill(unpainted);
+      w->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+      EXPECT_FALSE(imageHas(shown, unpainted)) << "pitch " << pitch << " roll " << roll;
+    }
+  }
+}
+
 TEST_F(GaugeViewsTest, OtherKindsGetNoGaugeView) {
   Label plain(&screen, "Label1");
   EXPECT_EQ(platform::qt::createGaugeView(plain, &host), nullptr);
+}
+
+// Drawing only the painted parts of a transparent layer leaves its whole
+// picture: every painted pixel lies in exactly one part, each part starts and
+// ends on a painted column, and an empty stretch of the layer is left out.
+TEST(PaintedPartsTest, EveryPaintedPixelLiesInOnePart) {
+  struct Case {
+    const char* name;
+    std::vector<QPoint> dots;
+    std::size_t parts;  // expected count
+  };
+  const std::vector<Case> cases = {
+      {"empty", {}, 0},
+      {"last pixel", {{99, 39}}, 1},
+      {"far apart in one band", {{5, 3}, {70, 9}}, 2},
+      {"near in one band", {{5, 3}, {20, 9}}, 1},
+      {"one column in two bands", {{40, 2}, {40, 30}}, 2},
+  };
+  for (const Case& c : cases) {
+    QImage layer(100, 40, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    for (QPoint d : c.dots) layer.setPixel(d, qRgba(10, 20, 30, 40));
+    const std::vector<QRect> parts = platform::qt::paintedParts(layer);
+    EXPECT_EQ(parts.size(), c.parts) << c.name;
+    for (QPoint d : c.dots)
+      EXPECT_EQ(std::count_if(parts.begin(), parts.end(), [&](const QRect& r) { return r.contains(d); }), 1)
+          << c.name;
+  }
+  // A ring on a clear ground, as a dial's bezel: the parts cover every
+  // painted pixel, overlap nowhere and leave most of the clear middle out.
+  QImage ring(200, 200, QImage::Format_ARGB32_Premultiplied);
+  ring.fill(Qt::transparent);
+  {
+    QPainter p(&ring);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 6));
+    p.drawEllipse(QPointF(100, 100), 90, 90);
+  }
+  const std::vector<QRect> parts = platform::qt::paintedParts(ring);
+  long area = 0;
+  for (const QRect& r : parts) {
+    area += r.width() * r.height();
+    for (const QRect& other : parts) {
+      if (&other == &r) continue;
+      EXPECT_FALSE(r.intersects(other));
+    }
+  }
+  for (int y = 0; y < ring.height(); ++y) {
+    for (int x = 0; x < ring.width(); ++x) {
+      if (qAlpha(ring.pixel(x, y)) == 0) continue;
+      ASSERT_TRUE(std::any_of(parts.begin(), parts.end(), [&](const QRect& r) { return r.contains(x, y); }))
+          << x << "," << y;
+    }
+  }
+  EXPECT_LT(area, 200 * 200 / 2);
 }
 
 // Readings are drawn from their glyphs placed one by one, other texts from a

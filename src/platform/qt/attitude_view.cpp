@@ -86,8 +86,11 @@ class AttitudeWidget : public DialWidget {
     const double ppd = pixelsPerDegree(r);
     const QColor ink = markings();
     // Everything outside the dial lies under the cached layer's opaque
-    // ground, so nothing needs clipping to the circle.
-    p.fillRect(rect(), kSky);
+    // ground, so nothing needs clipping to the circle. Sky and ground are
+    // two turned rectangles reaching past the widget's corners, each pixel
+    // painted once: the sky stops a pixel into the ground, so that no pixel
+    // of the edge is left unpainted, and the horizon line covers the edge,
+    // so neither needs smoothing.
     QTransform turn;
     turn.translate(c.x(), c.y());
     turn.rotate(-roll_);
@@ -95,15 +98,14 @@ class AttitudeWidget : public DialWidget {
     p.setTransform(turn);
     const double y0 = pitch_ * ppd;
     const double reach = r * 1.5;
-    if (y0 < reach) {
-      const double top = std::max(y0, -reach);
-      // The horizon line covers the ground's edge, so the ground needs no
-      // smoothing of its own.
-      p.setRenderHint(QPainter::Antialiasing, false);
-      p.fillRect(QRectF(-reach, top, 2 * reach, reach - top), kGround);
-      p.setRenderHint(QPainter::Antialiasing, true);
+    const double edge = std::clamp(y0, -reach, reach);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (edge > -reach) p.fillRect(QRectF(-reach, -reach, 2 * reach, std::min(edge + 1, reach) + reach), kSky);
+    if (edge < reach) p.fillRect(QRectF(-reach, edge, 2 * reach, reach - edge), kGround);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (y0 > -reach && y0 < reach) {
       p.setPen(QPen(QColor(255, 255, 255), std::max(1.0, r * 0.02)));
-      if (y0 > -reach) p.drawLine(QPointF(-reach, y0), QPointF(reach, y0));
+      p.drawLine(QPointF(-reach, y0), QPointF(reach, y0));
     }
 
     // The symbol's box in the dial's own (unturned) frame, with a margin.

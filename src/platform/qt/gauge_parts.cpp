@@ -66,6 +66,45 @@ std::vector<ScaleSettings::Band> ScaleSettings::bands(double from, double to) co
   return out;
 }
 
+namespace {
+
+// Marks the columns that hold a painted pixel in rows top to bottom.
+void markPaintedColumns(const QImage& image, int top, int bottom, std::vector<char>& used) {
+  std::fill(used.begin(), used.end(), 0);
+  for (int y = top; y < bottom; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(row[x]) != 0) used[static_cast<std::size_t>(x)] = 1;
+  }
+}
+
+}  // namespace
+
+std::vector<QRect> paintedParts(const QImage& layer) {
+  constexpr int kBand = 16;  // rows of a band
+  constexpr int kJoin = 24;  // columns of a gap that does not split a run
+  const QImage image = layer.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const int w = image.width(), h = image.height();
+  std::vector<QRect> parts;
+  std::vector<char> used(static_cast<std::size_t>(w));
+  for (int top = 0; top < h; top += kBand) {
+    const int bottom = std::min(h, top + kBand);
+    markPaintedColumns(image, top, bottom, used);
+    int start = -1, last = -1;
+    for (int x = 0; x < w; ++x) {
+      if (used[static_cast<std::size_t>(x)] == 0) continue;
+      if (start >= 0 && x - last > kJoin) {
+        parts.emplace_back(start, top, last - start + 1, bottom - top);
+        start = -1;
+      }
+      if (start < 0) start = x;
+      last = x;
+    }
+    if (start >= 0) parts.emplace_back(start, top, last - start + 1, bottom - top);
+  }
+  return parts;
+}
+
 // ---------------------------------------------------------------------------
 
 void strokeArc(QPainter& p, QPointF c, double r, double a, double span) {

@@ -20,6 +20,7 @@
 #include <QPointF>
 #include <QPointer>
 #include <QRawFont>
+#include <QRect>
 #include <QRectF>
 #include <QStaticText>
 #include <QString>
@@ -156,6 +157,13 @@ void drawTextAt(QPainter& p, QPointF centre, const QString& s);
 // Background outside a round dial, so that a moving part under the cached
 // layer shows only inside the dial.
 void fillOutsideCircle(QPainter& p, const QRectF& all, QPointF c, double r, const QColor& back);
+
+// The parts of a transparent layer that hold anything painted, as bands of
+// rows cut into runs of columns, in the layer's pixels. A pixel left
+// transparent blends to nothing, so drawing these parts alone leaves the
+// picture of the whole layer while reading a fraction of it (the open face
+// of the attitude indicator is most of its layer).
+std::vector<QRect> paintedParts(const QImage& layer);
 
 // Label texts laid out once and drawn from then on without a new layout (the
 // texts of a moving tape or compass that scroll into view again and again).

@@ -1,5 +1,8 @@
 #include "platform/qt/gauge_views.h"
 
+#include <vector>
+
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/gauges.h"
@@ -33,7 +36,7 @@ void GaugeWidget::updateMoving(const QRectF& area) {
   lastMoving_ = now;
 }
 
-void GaugeWidget::paintEvent(QPaintEvent*) {
+void GaugeWidget::paintEvent(QPaintEvent* event) {
   if (width() <= 0 || height() <= 0) return;
   const qreal ratio = devicePixelRatioF();
   Layer& l = layer_;
@@ -47,6 +50,8 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
       cp.setRenderHint(QPainter::Antialiasing);
       cp.setFont(font());
       paintStatic(cp);
+      cp.end();
+      l.painted = paintsUnder() ? paintedParts(l.pixmap.toImage()) : std::vector<QRect>{};
     } else {
       // The view keeps what it caches itself; no widget-sized layer is made.
       l.pixmap = QPixmap();
@@ -63,7 +68,14 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setFont(font());
   if (paintsUnder()) paintUnder(p);
-  if (hasStaticLayer()) p.drawPixmap(0, 0, l.pixmap);
+  if (hasStaticLayer() && paintsUnder()) {
+    for (const QRect& part : l.painted) {
+      const QRectF at(QPointF(part.topLeft()) / ratio, QSizeF(part.size()) / ratio);
+      if (at.intersects(event->rect())) p.drawPixmap(at.topLeft(), l.pixmap, QRectF(part));
+    }
+  } else if (hasStaticLayer()) {
+    p.drawPixmap(0, 0, l.pixmap);
+  }
   paintOver(p);
 }
 

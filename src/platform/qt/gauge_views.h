@@ -9,6 +9,7 @@
 // reads the model.
 
 #include <cstdint>
+#include <vector>
 
 #include <QFont>
 #include <QPixmap>
@@ -75,6 +76,9 @@ class GaugeWidget : public QWidget {
     qreal ratio = 0;
     QFont font;
     std::uint64_t tag = 0;
+    // Of a transparent layer: the parts that hold anything painted, in the
+    // pixmap's pixels; only these are drawn.
+    std::vector<QRect> painted;
   };
   Layer layer_, spare_;
   QRect lastMoving_;
