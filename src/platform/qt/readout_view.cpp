@@ -68,7 +68,7 @@ class GaugeLabelWidget : public TextWidget {
     // The label keeps its font unless the text would not fit the box.
     const QRectF box = area();
     const QFont& f = font();
-    if (heightFor_ != f) {
+    if (lineHeight_ < 0 || heightFor_ != f) {
       heightFor_ = f;
       lineHeight_ = QFontMetricsF(f).height();
     }
@@ -95,7 +95,7 @@ class GaugeLabelWidget : public TextWidget {
   TextCache texts_;
   // The font's line height, measured again only when the font changes.
   QFont heightFor_;
-  double lineHeight_ = 0;
+  double lineHeight_ = -1;  // below 0: not measured yet
   QString text_;
   OleColor color_ = 0;
   Qt::Alignment align_ = Qt::AlignHCenter;
