@@ -135,6 +135,7 @@ void TextCache::useFont(const QFont& font) {
   hasFont_ = true;
   texts_.clear();
   glyphs_.fill(Glyph{});
+  composedValid_ = false;
   raw_ = QRawFont::fromFont(font);
   const QFontMetricsF fm(font);
   ascent_ = fm.ascent();
@@ -155,7 +156,13 @@ QStaticText& TextCache::entry(const QString& s) {
 
 bool TextCache::compose(const QString& s, double& width) {
   constexpr std::string_view kNumberCharacters = "0123456789.,:+- ";
+  // A text is measured and then drawn: the second time its glyphs are placed.
+  if (composedValid_ && s == composed_) {
+    width = composedWidth_;
+    return true;
+  }
   if (s.isEmpty() || s.size() > 32 || !raw_.isValid()) return false;
+  composedValid_ = false;
   indexes_.clear();
   positions_.clear();
   double x = 0;
@@ -175,6 +182,9 @@ bool TextCache::compose(const QString& s, double& width) {
     x += g.advance;
   }
   width = x;
+  composed_ = s;
+  composedWidth_ = x;
+  composedValid_ = true;
   return true;
 }
 

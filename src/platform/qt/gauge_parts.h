@@ -188,8 +188,9 @@ class TextCache {
     double advance = -1;  // below 0: not looked up yet
   };
   void useFont(const QFont& font);
-  // Places the text's glyphs in run_ and gives its width; false when the text
-  // is not digits and number signs, or the font lacks one of its glyphs.
+  // Places the text's glyphs in indexes_ and positions_ and gives its width;
+  // false when the text is not digits and number signs, or the font lacks one
+  // of its glyphs.
   bool compose(const QString& s, double& width);
   // Draws the text with the top left of its line box at the point.
   void draw(QPainter& p, QPointF topLeft, const QString& s);
@@ -202,6 +203,10 @@ class TextCache {
   std::array<Glyph, 128> glyphs_{};
   QList<quint32> indexes_;
   QList<QPointF> positions_;
+  // The text whose glyphs indexes_ and positions_ hold.
+  QString composed_;
+  double composedWidth_ = 0;
+  bool composedValid_ = false;
   std::unordered_map<std::string, QStaticText> texts_;
 };
 

@@ -55,6 +55,7 @@ void GaugeWidget::paintEvent(QPaintEvent* event) {
     } else {
       // The view keeps what it caches itself; no widget-sized layer is made.
       l.pixmap = QPixmap();
+      l.painted.clear();
       QPainter none;
       paintStatic(none);
     }
@@ -68,13 +69,11 @@ void GaugeWidget::paintEvent(QPaintEvent* event) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setFont(font());
   if (paintsUnder()) paintUnder(p);
-  if (hasStaticLayer() && paintsUnder()) {
-    for (const QRect& part : l.painted) {
-      const QRectF at(QPointF(part.topLeft()) / ratio, QSizeF(part.size()) / ratio);
-      if (at.intersects(event->rect())) p.drawPixmap(at.topLeft(), l.pixmap, QRectF(part));
-    }
-  } else if (hasStaticLayer()) {
-    p.drawPixmap(0, 0, l.pixmap);
+  if (hasStaticLayer() && !paintsUnder()) p.drawPixmap(0, 0, l.pixmap);
+  // A transparent layer: only its painted parts.
+  for (const QRect& part : l.painted) {
+    const QRectF at(QPointF(part.topLeft()) / ratio, QSizeF(part.size()) / ratio);
+    if (at.intersects(event->rect())) p.drawPixmap(at.topLeft(), l.pixmap, QRectF(part));
   }
   paintOver(p);
 }

@@ -73,11 +73,10 @@ class TapeWidget : public GaugeWidget {
   bool hasStaticLayer() const override { return false; }
   void paintStatic(QPainter&) override {}
 
-  void paintGround(QPainter& p) {
+  void paintGround(QPainter& p, const Layout& l) {
     const QColor back = toQColor(scale_.back);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(rect(), back);
-    const Layout l = layout();
     const bool dark = qGray(back.rgb()) < 128;
     // The strip's ground: unmarked where no coloured band lies.
     p.fillRect(QRect(static_cast<int>(l.strip), 0, static_cast<int>(l.index - l.strip), height()),
@@ -95,8 +94,8 @@ class TapeWidget : public GaugeWidget {
   }
 
   void paintOver(QPainter& p) override {
-    paintGround(p);
     const Layout l = layout();
+    paintGround(p, l);
     const double lo = std::min(min_, max_), hi = std::max(min_, max_);
     const bool window = hi > lo && std::isfinite(hi - lo);
     if (window) {
