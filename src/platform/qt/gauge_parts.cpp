@@ -156,7 +156,8 @@ QStaticText& TextCache::entry(const QString& s) {
 
 bool TextCache::compose(const QString& s, double& width) {
   constexpr std::string_view kNumberCharacters = "0123456789.,:+- ";
-  // A text is measured and then drawn: the second time its glyphs are placed.
+  // A text is measured and then drawn: the glyphs placed for the one serve
+  // the other.
   if (composedValid_ && s == composed_) {
     width = composedWidth_;
     return true;
