@@ -294,11 +294,12 @@ class PaintCount : public QObject {
   }
 };
 
-// A pointer that moves repaints only the strip it moves in. Shown in a window
-// of its own, each gauge goes through moves large and small, colour changes
-// and pegged values; after each paint the window holds exactly the picture
-// that a paint of the whole gauge gives, and some paints covered only part
-// of it.
+// A pointer that moves repaints only the strip it moves in, a readout only the
+// strip of its text. Shown in a window of its own, each gauge goes through
+// moves large and small, colour changes and pegged values, each readout
+// through long and short texts; after each paint the window holds exactly the
+// picture that a paint of the whole gauge gives, and some paints covered only
+// part of it.
 TEST_F(GaugeViewsTest, PaintingTheMovingPartsAloneLeavesThePictureOfAWholePaint) {
   auto& s = screen;
   struct Case {
@@ -335,6 +336,22 @@ TEST_F(GaugeViewsTest, PaintingTheMovingPartsAloneLeavesThePictureOfAWholePaint)
        {[&] { s.oilTemp.setPosition(20); }, [&] { s.oilTemp.setPosition(240); },
         [&] { s.oilTemp.setPosition(125.5); }, [&] { s.oilTemp.setPosition(-10); },
         [&] { s.oilTemp.setPosition(60); }}},
+      // A new text repaints the strips of the old and the new one: a long
+      // reading followed by a short one leaves nothing of the long one.
+      {&s.readout,
+       {[&] { s.readout.setValue(2345); }, [&] { s.readout.setValue(7); },
+        [&] { s.readout.setUnitsText("RPM"); }, [&] { s.readout.setValue(-12.5); },
+        [&] { s.readout.setPrecision(3); }, [&] { s.readout.setValue(1e9); }, [&] { s.readout.setValue(8); },
+        [&] { s.readout.setDisplayColor(color::Red); }, [&] { s.readout.setUnitsText(""); },
+        [&] { s.readout.setBackColor(color::White); }, [&] { s.readout.setValue(99); }}},
+      {&s.label,
+       {[&] { s.label.setCaption("4,500"); }, [&] { s.label.setCaption("12"); },
+        [&] { s.label.setAlignment(Alignment::Left); }, [&] { s.label.setCaption("  9 Ft "); },
+        [&] { s.label.setAlignment(Alignment::Right); }, [&] { s.label.setCaption(""); },
+        [&] { s.label.setCaption("SPS MODE"); },
+        [&] { s.label.setCaption("A caption far too long for the box it has"); },
+        [&] { s.label.setCaption("3"); }, [&] { s.label.setDisplayColor(color::Red); },
+        [&] { s.label.setBackColor(color::Yellow); }, [&] { s.label.setCaption("10"); }}},
   };
   for (const Case& c : cases) {
     QWidget window;

@@ -63,8 +63,9 @@ class GaugeWidget : public QWidget {
   virtual bool paintsUnder() const { return false; }
   // False when the view keeps its static part in a pixmap of its own (the
   // compass tape) or paints it on every paint (a moving tape's ground, two
-  // fills that cost less than copying a layer): no widget-sized layer is
-  // made, and paintStatic is given an inactive painter.
+  // fills, or a readout's, one fill, that cost less than copying a layer):
+  // no widget-sized layer is made, and paintStatic is given an inactive
+  // painter.
   virtual bool hasStaticLayer() const { return true; }
 
  private:
